@@ -1,0 +1,19 @@
+#pragma once
+
+#include <chrono>
+
+namespace norvane {
+
+/// Every wait of the byte layer is bounded by one of these; tests shorten them.
+struct LinkTimeouts
+{
+    std::chrono::milliseconds usbRead{3000};
+    std::chrono::milliseconds comRead{3000};
+    /// Connect, each wait for received bytes and each wait to send, on a TCP link.
+    std::chrono::milliseconds ethernet{30000};
+    /// A TCP chunk whose wait to send ends without transfer is tried again this many times before the write
+    /// fails, so a printer that stops reading costs at most four waits (two minutes) instead of hanging forever.
+    int ethernetStalledWriteRetries = 3;
+};
+
+} // namespace norvane

@@ -1,0 +1,89 @@
+#include "link/PosixIo.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+namespace norvane {
+
+namespace {
+using Clock = std::chrono::steady_clock;
+}
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept
+{
+    if (this != &other)
+        reset(other.release());
+    return *this;
+}
+
+int UniqueFd::release()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+void UniqueFd::reset(int fd)
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = fd;
+}
+
+bool waitForFd(int fd, short events, std::optional<std::chrono::milliseconds> timeout)
+{
+    const auto deadline = timeout ? std::optional(Clock::now() + *timeout) : std::nullopt;
+    for (;;) {
+        int waitMs = -1;
+        if (deadline) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
+            waitMs = static_cast<int>(std::max<std::int64_t>(0, left.count()));
+        }
+        pollfd entry{fd, events, 0};
+        const int ready = ::poll(&entry, 1, waitMs);
+        if (ready > 0)
+            return true; // also on hang-up or error: the following read or write reports it
+        if (ready == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+std::size_t readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+{
+    if (!waitForFd(fd, POLLIN, timeout))
+        return 0;
+    for (;;) {
+        const ssize_t received = ::read(fd, into, capacity);
+        if (received > 0)
+            return static_cast<std::size_t>(received);
+        if (received < 0 && errno == EINTR)
+            continue;
+        return 0;
+    }
+}
+
+bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout)
+{
+    const auto deadline = timeout ? std::optional(Clock::now() + *timeout) : std::nullopt;
+    qsizetype written = 0;
+    while (written < data.size()) {
+        std::optional<std::chrono::milliseconds> left;
+        if (deadline) {
+            left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
+            if (left->count() <= 0)
+                return false;
+        }
+        if (!waitForFd(fd, POLLOUT, left))
+            return false;
+        const ssize_t n = ::write(fd, data.data() + written, static_cast<std::size_t>(data.size() - written));
+        if (n > 0)
+            written += n;
+        else if (n < 0 && errno != EINTR && errno != EAGAIN)
+            return false;
+    }
+    return true;
+}
+
+} // namespace norvane

@@ -1,0 +1,127 @@
+#include "link/PrinterLink.h"
+
+#include "link/Progress.h"
+#include "link/ReceiveRing.h"
+
+#include <algorithm>
+#include <array>
+
+namespace norvane {
+
+namespace {
+
+constexpr std::size_t kUsbComChunk = 64;
+constexpr std::size_t kEthernetChunk = 512;
+
+constexpr std::size_t fetchSize(InterfaceKind kind)
+{
+    switch (kind) {
+    case InterfaceKind::Usb:
+        return 64;
+    case InterfaceKind::Com:
+        return 1;
+    case InterfaceKind::Ethernet:
+        return 4096;
+    default:
+        return 0;
+    }
+}
+
+int percentWritten(std::size_t length, std::size_t remaining)
+{
+    return static_cast<int>((static_cast<std::uint64_t>(length - remaining) * 100) / length);
+}
+
+} // namespace
+
+PrinterLink::PrinterLink(InterfaceKind kind, std::unique_ptr<Transport> transport, ReceiveRing* ring,
+                         Progress& progress, std::chrono::milliseconds readTimeout)
+    : m_kind(kind), m_transport(std::move(transport)), m_ring(ring), m_progress(progress), m_readTimeout(readTimeout)
+{
+}
+
+PrinterLink::~PrinterLink()
+{
+    CloseLink();
+}
+
+bool PrinterLink::WriteLink(QByteArrayView data)
+{
+    m_progress.StepProgress(ProgressMode::StepPerWrite, 0);
+    if (!m_transport)
+        return false;
+    switch (m_kind) {
+    case InterfaceKind::Usb:
+    case InterfaceKind::Com:
+        return writeInChunks(data, kUsbComChunk);
+    case InterfaceKind::Lpt:
+        if (!m_transport->writeChunk(data))
+            return false;
+        m_progress.StepProgress(ProgressMode::Percentage, 100);
+        m_progress.PassEvents();
+        return true;
+    case InterfaceKind::Ethernet:
+        if (!writeInChunks(data, kEthernetChunk))
+            return false;
+        m_progress.StepProgress(ProgressMode::Percentage, 100);
+        return true;
+    }
+    return false;
+}
+
+bool PrinterLink::writeInChunks(QByteArrayView data, std::size_t chunkSize)
+{
+    const auto length = static_cast<std::size_t>(data.size());
+    std::size_t remaining = length;
+    while (remaining > 0) {
+        const std::size_t chunk = std::min(chunkSize, remaining);
+        if (!m_transport->writeChunk(data.sliced(static_cast<qsizetype>(length - remaining),
+                                                 static_cast<qsizetype>(chunk))))
+            return false;
+        remaining -= chunk;
+        m_progress.StepProgress(ProgressMode::Percentage, percentWritten(length, remaining));
+        m_progress.PassEvents();
+    }
+    return true;
+}
+
+bool PrinterLink::ReadByte(std::uint8_t& out)
+{
+    if (!m_ring || !m_transport)
+        return false;
+    if (m_ring->count() == 0 && !fetch())
+        return false;
+    return m_ring->take(out);
+}
+
+bool PrinterLink::fetch()
+{
+    std::array<std::uint8_t, 4096> buffer{};
+    const std::size_t received = m_transport->fetch(buffer.data(), fetchSize(m_kind), m_readTimeout);
+    m_ring->append(buffer.data(), received);
+    return received > 0;
+}
+
+std::size_t PrinterLink::ReadBytes(char* out, std::size_t count)
+{
+    std::size_t arrived = 0;
+    std::uint8_t byte = 0;
+    while (arrived < count && ReadByte(byte))
+        out[arrived++] = static_cast<char>(byte);
+    return arrived;
+}
+
+void PrinterLink::DiscardInput()
+{
+    if (m_ring)
+        m_ring->clear();
+    if (m_transport)
+        m_transport->purgeInput();
+}
+
+void PrinterLink::CloseLink()
+{
+    m_transport.reset();
+}
+
+} // namespace norvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/LinkTimeouts.h"
+#include "link/PosixIo.h"
+#include "link/Transport.h"
+
+#include <QString>
+
+namespace norvane {
+
+/// The TCP connection to a network printer.
+class TcpTransport : public Transport
+{
+public:
+    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable or
+    /// not connected within the Ethernet time-out.
+    static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts);
+
+    /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
+    /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.
+    bool writeChunk(QByteArrayView chunk) override;
+    /// Waits for received bytes and takes what is there; 0 on time-out or when the printer closed.
+    std::size_t fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
+
+private:
+    TcpTransport(UniqueFd socket, const LinkTimeouts& timeouts) : m_socket(std::move(socket)), m_timeouts(timeouts) {}
+
+    UniqueFd m_socket;
+    LinkTimeouts m_timeouts;
+};
+
+} // namespace norvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+namespace norvane {
+
+/// Where USB printers are looked for; tests point both at a fake tree.
+struct UsbDeviceRoots
+{
+    QString sysfs = QStringLiteral("/sys");
+    QString dev = QStringLiteral("/dev");
+};
+
+struct UsbDevice
+{
+    QString devicePath; ///< the printer device node, /dev/usb/lpN
+    QString vendor;     ///< idVendor as the kernel reports it: four lower-case hex digits
+};
+
+/// The USB printer device nodes in ascending N, at most 256.
+using UsbDeviceList = QList<UsbDevice>;
+
+/// The vendor numbers accepted, in the order they are tried.
+inline constexpr std::array<const char*, 3> kUsbPrinterVendors{"1203", "08a6", "1bd8"};
+
+UsbDeviceList FillUsbDeviceList(const UsbDeviceRoots& roots);
+
+/// The first enumerated device whose vendor number equals `vendorText` exactly.
+std::optional<QString> FindUsbPrinter(const UsbDeviceList& devices, QStringView vendorText);
+
+/// The device to open: vendor "1203" first, then "08a6", then "1bd8", enumerating anew for each.
+std::optional<QString> FindAnyUsbPrinter(const UsbDeviceRoots& roots);
+
+/// The rule for Windows device interface paths: the four characters after the first "vid" and one
+/// separator must equal `vendorText` exactly ("…vid_1203…" matches "1203"; "VID_1203" does not).
+bool WindowsDevicePathMatchesVendor(QStringView devicePath, QStringView vendorText);
+
+} // namespace norvane

@@ -1,0 +1,29 @@
+#include "protocol/PrinterOperations.h"
+
+#include "protocol/CommandDispatcher.h"
+#include "protocol/PrinterFunctions.h"
+#include "protocol/PrinterStatus.h"
+
+namespace norvane {
+
+namespace {
+
+Operation sendOnly(QByteArrayView command)
+{
+    return [command](const OperationRequest& request) { return SendOnlyOperation(request, command); };
+}
+
+} // namespace
+
+void RegisterPrinterOperations(CommandDispatcher& dispatcher)
+{
+    dispatcher.registerOperation(OperationCode::ReadStatus, ReadStatus);
+    dispatcher.registerOperation(OperationCode::FactoryDefault, sendOnly("INITIALPRINTER\r\n"));
+    dispatcher.registerOperation(OperationCode::PrintConfigurationPage, sendOnly("SELFTEST\r\n"));
+    dispatcher.registerOperation(OperationCode::ResetPrinter, sendOnly(QByteArrayView("\x1b!R", 3)));
+    dispatcher.registerOperation(OperationCode::IgnoreStartupProgram, sendOnly(QByteArrayView("\x1b!C", 3)));
+    dispatcher.registerOperation(OperationCode::LinkTest, LinkTest);
+    dispatcher.registerOperation(OperationCode::ExitLineMode, sendOnly(QByteArrayView("\x1bZ\r\n", 4)));
+}
+
+} // namespace norvane

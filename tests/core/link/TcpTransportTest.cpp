@@ -1,0 +1,108 @@
+#include "link/PosixIo.h"
+#include "link/TcpTransport.h"
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace norvane;
+using namespace std::chrono_literals;
+
+namespace {
+
+/// A listening socket on 127.0.0.1 with a free port.
+struct Listener
+{
+    Listener()
+    {
+        socket.reset(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(socket.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(socket.get(), 4);
+        socklen_t size = sizeof address;
+        ::getsockname(socket.get(), reinterpret_cast<sockaddr*>(&address), &size);
+        port = ntohs(address.sin_port);
+    }
+
+    UniqueFd accept() { return UniqueFd(::accept(socket.get(), nullptr, nullptr)); }
+
+    UniqueFd socket;
+    int port = 0;
+};
+
+LinkTimeouts shortTimeouts()
+{
+    LinkTimeouts timeouts;
+    timeouts.ethernet = 100ms;
+    return timeouts;
+}
+
+} // namespace
+
+TEST(TcpTransportTest, connectsByAddressOrByNameAndFailsWhenRefused)
+{
+    Listener listener;
+    EXPECT_TRUE(TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts()));
+    EXPECT_TRUE(TcpTransport::TcpConnect("localhost", listener.port, shortTimeouts()));
+
+    const int closedPort = Listener().port; // its listener is gone again
+    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", closedPort, shortTimeouts()), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("", listener.port, shortTimeouts()), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", 0, shortTimeouts()), nullptr);
+}
+
+TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
+{
+    Listener listener;
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, LinkTimeouts{});
+    ASSERT_TRUE(transport);
+    UniqueFd peer = listener.accept();
+
+    QByteArray sent(8 * 1024 * 1024, '\0');
+    for (qsizetype i = 0; i < sent.size(); ++i)
+        sent[i] = static_cast<char>(i % 251);
+    QByteArray received;
+    std::thread reader([&] {
+        std::uint8_t buffer[65536];
+        while (received.size() < sent.size()) {
+            const std::size_t n = readWithTimeout(peer.get(), buffer, sizeof buffer, 5000ms);
+            if (n == 0)
+                break;
+            received.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
+        }
+    });
+    EXPECT_TRUE(transport->writeChunk(sent));
+    reader.join();
+    EXPECT_TRUE(received == sent);
+}
+
+TEST(TcpTransportTest, aPrinterThatStopsReadingFailsTheWriteAfterTheBoundedRetries)
+{
+    Listener listener;
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts());
+    ASSERT_TRUE(transport);
+    UniqueFd peer = listener.accept(); // accepted, never read
+    const QByteArray chunk(64 * 1024 * 1024, 'x');
+    EXPECT_FALSE(transport->writeChunk(chunk));
+}
+
+TEST(TcpTransportTest, fetchTakesWhatArrivedAndEndsOnTimeoutOrWhenThePrinterCloses)
+{
+    Listener listener;
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts());
+    ASSERT_TRUE(transport);
+    UniqueFd peer = listener.accept();
+    std::uint8_t buffer[4096];
+    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 50ms), 0u);
+
+    ASSERT_EQ(::write(peer.get(), "{5|HELLO}", 9), 9);
+    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 9u);
+
+    peer.reset();
+    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 0u);
+}

@@ -1,0 +1,40 @@
+#include "ScriptedTransport.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace norvane::test {
+
+bool ScriptedTransport::writeChunk(QByteArrayView chunk)
+{
+    if (m_device->failChunk == m_device->chunks.size()) {
+        m_device->chunks.append(QByteArray());
+        return false;
+    }
+    m_device->chunks.append(chunk.toByteArray());
+    m_device->written.append(chunk);
+    if (m_device->respond)
+        m_device->input.append(m_device->respond(chunk));
+    return true;
+}
+
+std::size_t ScriptedTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds)
+{
+    ++m_device->fetches;
+    const auto count = std::min<std::size_t>(capacity, static_cast<std::size_t>(m_device->input.size()));
+    if (count == 0)
+        ++m_device->emptyFetches;
+    std::memcpy(into, m_device->input.constData(), count);
+    m_device->input.remove(0, static_cast<qsizetype>(count));
+    return count;
+}
+
+std::unique_ptr<Transport> ScriptedOpener::open(InterfaceKind, const LinkSettings&, const LinkTimeouts&)
+{
+    ++m_device->opens;
+    if (m_device->refuseOpen)
+        return nullptr;
+    return std::make_unique<ScriptedTransport>(m_device);
+}
+
+} // namespace norvane::test
