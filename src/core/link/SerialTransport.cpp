@@ -24,12 +24,13 @@ std::unique_ptr<SerialTransport> SerialTransport::open(const QString& path, cons
     // A device without line settings is no serial port: close it again and report it as not opened.
     if (::tcgetattr(fd.get(), &line) != 0)
         return nullptr;
-    ::tcflush(fd.get(), TCIOFLUSH);
+    // Only input is purged: output still queued belongs to the previous operation and must reach the printer.
+    ::tcflush(fd.get(), TCIFLUSH);
     ApplySerialLineSettings(line, settings);
     ::tcsetattr(fd.get(), TCSANOW, &line); // what the device cannot take is left as it was
     const int lines = TIOCM_DTR | TIOCM_RTS;
     ::ioctl(fd.get(), TIOCMBIS, &lines); // a pseudo-terminal has no modem lines; the port still works
-    ::tcflush(fd.get(), TCIOFLUSH);
+    ::tcflush(fd.get(), TCIFLUSH);
     return std::unique_ptr<SerialTransport>(new SerialTransport(std::move(fd)));
 }
 

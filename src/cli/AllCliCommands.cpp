@@ -1,0 +1,25 @@
+#include "CliCommand.h"
+#include "OperationCommand.h"
+#include "StatusCommand.h"
+
+namespace norvane::cli {
+
+CliCommands AllCliCommands()
+{
+    CliCommands commands;
+    const auto add = [&](auto command) { commands.push_back(std::move(command)); };
+    add(std::make_unique<OperationCommand>("link-test", "check that the link opens (USB: a printer is attached)",
+                                           OperationCode::LinkTest));
+    add(std::make_unique<StatusCommand>());
+    add(std::make_unique<OperationCommand>("factory-default", "restore the printer's factory settings",
+                                           OperationCode::FactoryDefault));
+    add(std::make_unique<OperationCommand>("self-test", "print the configuration page",
+                                           OperationCode::PrintConfigurationPage));
+    add(std::make_unique<OperationCommand>("reset", "reset the printer", OperationCode::ResetPrinter));
+    add(std::make_unique<OperationCommand>("ignore-startup", "skip the printer's start-up program (AUTO.BAS)",
+                                           OperationCode::IgnoreStartupProgram));
+    add(std::make_unique<OperationCommand>("exit-line-mode", "leave line mode", OperationCode::ExitLineMode));
+    return commands;
+}
+
+} // namespace norvane::cli

@@ -1,0 +1,19 @@
+#include "CliSession.h"
+
+namespace norvane::cli {
+
+void CliSession::connect(std::unique_ptr<TransportOpener> opener)
+{
+    links = std::make_unique<LinkLayer>(settings, progress, std::move(opener));
+    dispatcher = std::make_unique<CommandDispatcher>(*links);
+}
+
+ResultCode CliSession::run(OperationCode op, std::any record, std::int32_t extra)
+{
+    const ResultCode result = dispatcher->dispatch(op, kind, std::move(record), extra);
+    if (result != ResultCode::Success)
+        err << ResultMessage(result) << Qt::endl;
+    return result;
+}
+
+} // namespace norvane::cli

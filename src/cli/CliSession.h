@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/InterfaceKind.h"
+#include "link/LinkLayer.h"
+#include "link/LinkSettings.h"
+#include "link/Progress.h"
+#include "protocol/CommandDispatcher.h"
+
+#include <QTextStream>
+#include <memory>
+
+namespace norvane::cli {
+
+/// Exit statuses beyond the result codes.
+inline constexpr int kExitUsage = 64;
+inline constexpr int kExitBadInput = 65;
+
+/// What a command runs with: the chosen link, the dispatcher over it, and the output streams.
+class CliSession
+{
+public:
+    CliSession(QTextStream& out, QTextStream& err) : out(out), err(err) {}
+
+    /// Builds the link layer once the link options are known.
+    void connect(std::unique_ptr<TransportOpener> opener);
+
+    /// Runs an operation over the chosen link; on failure writes the code's message to stderr.
+    ResultCode run(OperationCode op, std::any record = {}, std::int32_t extra = 0);
+
+    QTextStream& out;
+    QTextStream& err;
+    LinkSettings settings;
+    InterfaceKind kind = InterfaceKind::Usb;
+    Progress progress;
+    std::unique_ptr<LinkLayer> links;
+    std::unique_ptr<CommandDispatcher> dispatcher;
+};
+
+} // namespace norvane::cli

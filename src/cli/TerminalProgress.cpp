@@ -1,0 +1,32 @@
+#include "TerminalProgress.h"
+
+namespace norvane::cli {
+
+namespace {
+constexpr int kBarWidth = 40;
+}
+
+void TerminalProgress::showBar()
+{
+    m_shownPercent = -1;
+    setBarPosition(0);
+}
+
+void TerminalProgress::setBarPosition(int percent)
+{
+    if (percent == m_shownPercent)
+        return;
+    m_shownPercent = percent;
+    const int filled = percent * kBarWidth / 100;
+    std::fprintf(m_terminal, "\rCommunicating... [%-*.*s] %3d%%", kBarWidth, filled,
+                 "########################################", percent);
+    std::fflush(m_terminal);
+}
+
+void TerminalProgress::hideBar()
+{
+    std::fprintf(m_terminal, "\r\033[K");
+    std::fflush(m_terminal);
+}
+
+} // namespace norvane::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandFamily.h"
+
+namespace norvane::sim {
+
+/// The queries: "DIAGNOSTIC INTERFACE", "DIAGNOSTIC REPORT" with framed answers, and the serial number line.
+class DiagnosticCommands : public CommandFamily
+{
+public:
+    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+};
+
+} // namespace norvane::sim

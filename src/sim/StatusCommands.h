@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandFamily.h"
+
+namespace norvane::sim {
+
+/// The escape sequences: status bytes, reset, ignore the start-up program, exit line mode.
+class StatusCommands : public CommandFamily
+{
+public:
+    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+};
+
+} // namespace norvane::sim

@@ -1,0 +1,94 @@
+#include "VirtualPrinter.h"
+
+#include "DiagnosticCommands.h"
+#include "PrinterFunctionCommands.h"
+#include "StatusCommands.h"
+
+namespace norvane::sim {
+
+VirtualPrinter::VirtualPrinter()
+{
+    m_families.push_back(std::make_unique<StatusCommands>());
+    m_families.push_back(std::make_unique<DiagnosticCommands>());
+    m_families.push_back(std::make_unique<PrinterFunctionCommands>());
+}
+
+VirtualPrinter::~VirtualPrinter() = default;
+
+PrinterState VirtualPrinter::snapshot() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_state;
+}
+
+QByteArray VirtualPrinter::received() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_state.received;
+}
+
+QList<QByteArray> VirtualPrinter::commands() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_state.commands;
+}
+
+void VirtualPrinter::clearLogs()
+{
+    std::lock_guard lock(m_mutex);
+    m_state.received.clear();
+    m_state.commands.clear();
+}
+
+void VirtualPrinter::setCommandObserver(std::function<void(const QByteArray&)> observer)
+{
+    std::lock_guard lock(m_mutex);
+    m_commandObserver = std::move(observer);
+}
+
+std::unique_ptr<PrinterSession> VirtualPrinter::openSession()
+{
+    return std::make_unique<PrinterSession>(*this);
+}
+
+QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView bytes)
+{
+    std::lock_guard lock(m_mutex);
+    m_state.received.append(bytes);
+    QList<Output> outputs;
+    for (const Command& command : stream.feed(bytes)) {
+        m_state.commands.append(ReadableCommand(command));
+        if (m_commandObserver)
+            m_commandObserver(m_state.commands.last());
+        QList<Reply> replies;
+        for (const auto& family : m_families) {
+            if (family->handle(command, m_state, replies))
+                break;
+        }
+        for (const Reply& reply : replies)
+            outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
+    }
+    return outputs;
+}
+
+PrinterSession::PrinterSession(VirtualPrinter& printer) : m_printer(printer)
+{
+    for (const auto& family : printer.m_families)
+        family->addPayloadRules(m_stream);
+}
+
+QByteArray ReadableCommand(const Command& command)
+{
+    QByteArray readable = command.kind == Command::Kind::Escape ? "ESC " : "";
+    for (const char byte : command.text) {
+        if (static_cast<unsigned char>(byte) < 0x20 || byte == '\\')
+            readable += "\\x" + QByteArray::number(static_cast<unsigned char>(byte), 16).rightJustified(2, '0');
+        else
+            readable += byte;
+    }
+    if (!command.payload.isEmpty())
+        readable += " +" + QByteArray::number(command.payload.size()) + " bytes";
+    return readable;
+}
+
+} // namespace norvane::sim

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "CommandFamily.h"
+#include "CommandStream.h"
+#include "PrinterState.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace norvane::sim {
+
+class PrinterSession;
+
+/// The printer model behind every connection of the virtual printer. Thread-safe: the server runs the
+/// connections on its own thread while tests set the state and read the logs.
+class VirtualPrinter
+{
+public:
+    VirtualPrinter();
+    ~VirtualPrinter();
+
+    /// Runs `change` on the state under the printer's lock and returns what it returns.
+    template <typename Change>
+    auto withState(Change&& change)
+    {
+        std::lock_guard lock(m_mutex);
+        return change(m_state);
+    }
+
+    PrinterState snapshot() const;
+    QByteArray received() const;
+    QList<QByteArray> commands() const;
+    void clearLogs();
+
+    /// Called with each accepted command in readable form, on the server's thread.
+    void setCommandObserver(std::function<void(const QByteArray&)> observer);
+
+    /// A fresh byte stream, as a new connection brings.
+    std::unique_ptr<PrinterSession> openSession();
+
+private:
+    friend class PrinterSession;
+    /// Logs the bytes, cuts them into commands, carries them out; the outputs to send, faults applied.
+    QList<Output> receive(CommandStream& stream, QByteArrayView bytes);
+
+    mutable std::mutex m_mutex;
+    PrinterState m_state;
+    std::vector<std::unique_ptr<CommandFamily>> m_families;
+    std::function<void(const QByteArray&)> m_commandObserver;
+};
+
+/// One connection's view of the printer: its own command stream over the shared model.
+class PrinterSession
+{
+public:
+    explicit PrinterSession(VirtualPrinter& printer);
+    QList<Output> receive(QByteArrayView bytes) { return m_printer.receive(m_stream, bytes); }
+
+private:
+    VirtualPrinter& m_printer;
+    CommandStream m_stream;
+};
+
+/// "ESC !?" for an escape sequence, the line itself otherwise; bytes below 0x20 as \xNN.
+QByteArray ReadableCommand(const Command& command);
+
+} // namespace norvane::sim

@@ -1,0 +1,121 @@
+// norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
+
+#include "FakeUsbTree.h"
+#include "SimServer.h"
+#include "VirtualPrinter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <csignal>
+#include <cstdio>
+
+using namespace norvane::sim;
+
+namespace {
+
+void fail(const QString& message)
+{
+    std::fprintf(stderr, "norvane-sim: %s\n", qPrintable(message));
+    std::exit(64);
+}
+
+int parseNumber(const QString& text, const char* what, int base = 10)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, base);
+    if (!ok)
+        fail(QStringLiteral("%1 is not a valid %2").arg(text, QLatin1StringView(what)));
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("norvane-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A virtual printer. Prints the TCP port on its first line (with --tcp), then \"pty PATH\" and\n"
+                       "\"usb DIR\" lines, then each command it accepts. Runs until interrupted."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("tcp"), QStringLiteral("Listen on 127.0.0.1:PORT (0: any free port)."), QStringLiteral("PORT")},
+        {QStringLiteral("pty"), QStringLiteral("Serve a pseudo-terminal (a serial or parallel port).")},
+        {QStringLiteral("usb"), QStringLiteral("Serve a pseudo-terminal as a USB printer under DIR/sys and DIR/dev."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
+        {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
+         QStringLiteral("HEX")},
+        {QStringLiteral("no-extended-status"), QStringLiteral("Do not answer the extended status query.")},
+        {QStringLiteral("fault"), QStringLiteral("Misbehave: %1.").arg(SimFaultNames().join(QStringLiteral(", "))),
+         QStringLiteral("NAME")},
+        {QStringLiteral("delay"), QStringLiteral("Reply delay for answer-late, in ms."), QStringLiteral("MS")},
+        {QStringLiteral("quiet"), QStringLiteral("Do not print the commands received.")},
+    });
+    parser.process(app);
+    if (!parser.isSet(QStringLiteral("tcp")) && !parser.isSet(QStringLiteral("pty")) &&
+        !parser.isSet(QStringLiteral("usb")))
+        fail(QStringLiteral("choose at least one of --tcp, --pty, --usb"));
+
+    VirtualPrinter printer;
+    printer.withState([&](PrinterState& state) {
+        if (parser.isSet(QStringLiteral("status")))
+            state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
+        if (parser.isSet(QStringLiteral("extended-status"))) {
+            const QByteArray bytes = QByteArray::fromHex(parser.value(QStringLiteral("extended-status")).toLatin1());
+            if (bytes.size() != 8)
+                fail(QStringLiteral("--extended-status takes 8 bytes in hexadecimal"));
+            state.extendedStatus = bytes;
+        }
+        state.answersExtendedStatus = !parser.isSet(QStringLiteral("no-extended-status"));
+        if (parser.isSet(QStringLiteral("fault"))) {
+            const auto fault = SimFaultFromName(parser.value(QStringLiteral("fault")));
+            if (!fault)
+                fail(QStringLiteral("unknown fault %1").arg(parser.value(QStringLiteral("fault"))));
+            state.fault = *fault;
+        }
+        if (parser.isSet(QStringLiteral("delay")))
+            state.replyDelay = std::chrono::milliseconds(parseNumber(parser.value(QStringLiteral("delay")), "delay"));
+    });
+
+    // The server thread inherits this mask, so only sigwait below sees the signals.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    SimServer server(printer);
+    if (parser.isSet(QStringLiteral("tcp"))) {
+        const int port = server.listenTcp(parseNumber(parser.value(QStringLiteral("tcp")), "port"));
+        if (port == 0)
+            fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(parser.value(QStringLiteral("tcp"))));
+        std::printf("%d\n", port);
+    }
+    if (parser.isSet(QStringLiteral("pty"))) {
+        const QString path = server.openPty();
+        if (path.isEmpty())
+            fail(QStringLiteral("cannot create a pseudo-terminal"));
+        std::printf("pty %s\n", qPrintable(path));
+    }
+    if (parser.isSet(QStringLiteral("usb"))) {
+        const QString dir = parser.value(QStringLiteral("usb"));
+        const QString path = server.openPty();
+        if (path.isEmpty() || !CreateFakeUsbTree(dir, path))
+            fail(QStringLiteral("cannot create the USB printer under %1").arg(dir));
+        std::printf("usb %s\n", qPrintable(dir));
+    }
+    std::fflush(stdout);
+    if (!parser.isSet(QStringLiteral("quiet"))) {
+        printer.setCommandObserver([](const QByteArray& command) {
+            std::printf("< %s\n", command.constData());
+            std::fflush(stdout);
+        });
+    }
+    server.start();
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "RunCli.h"
+#include "SimPrinter.h"
+
+#include <gtest/gtest.h>
+
+using namespace norvane;
+using namespace norvane::test;
+
+class CliTest : public ::testing::Test
+{
+protected:
+    /// Runs the tool with the link options of the virtual printer's TCP port in front of `arguments`.
+    int run(QStringList arguments, bool overNetwork = true)
+    {
+        out.clear();
+        err.clear();
+        if (overNetwork)
+            arguments = QStringList{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.tcpPort), "--read-timeout", "300"} +
+                        arguments;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return cli::RunCli(arguments, outStream, errStream);
+    }
+
+    SimPrinter sim;
+    QString out;
+    QString err;
+};
+
+TEST_F(CliTest, statusPrintsTheTextThenTheTenFlags)
+{
+    sim.printer.withState([](sim::PrinterState& state) { state.status = 0x21; });
+    EXPECT_EQ(run({"status"}), 0);
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[0], "Cover Open");
+    EXPECT_EQ(lines[1], "cover-open 1");
+    EXPECT_EQ(lines[6], "printing 1");
+    EXPECT_EQ(lines[10], "out-of-ribbon 0");
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(CliTest, printerFunctionsSendTheirCommands)
+{
+    for (const char* command : {"link-test", "factory-default", "self-test", "reset", "ignore-startup",
+                                "exit-line-mode"})
+        EXPECT_EQ(run({command}), 0) << command;
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) {
+        return state.factoryDefaults == 1 && state.configurationPages == 1 && state.resets == 1 &&
+               state.startupProgramsIgnored == 1 && state.lineModeExits == 1;
+    }));
+}
+
+TEST_F(CliTest, aFailedOperationExitsWithItsCodeAndItsMessage)
+{
+    sim.printer.withState([](sim::PrinterState& state) { state.fault = sim::SimFault::NeverAnswer; });
+    EXPECT_EQ(run({"status"}), 3);
+    EXPECT_EQ(err, "Data Receiving Error\n");
+    EXPECT_TRUE(out.isEmpty());
+
+    EXPECT_EQ(run({"--net", "127.0.0.1:1", "reset"}, false), 1);
+    EXPECT_EQ(err, "Port Open Error\n");
+    EXPECT_EQ(run({"--lpt", sim.ptyPath, "status"}, false), 3);
+}
+
+TEST_F(CliTest, usageErrorsExitWith64)
+{
+    EXPECT_EQ(run({}, false), 64);
+    EXPECT_EQ(run({"frobnicate"}), 64);
+    EXPECT_TRUE(err.contains("unknown command frobnicate"));
+    EXPECT_EQ(run({"status", "extra"}), 64);
+    EXPECT_EQ(run({"--baud", "1234", "status"}, false), 64);
+    EXPECT_TRUE(err.contains("--baud does not take 1234"));
+    EXPECT_EQ(run({"--net", "host:99999", "status"}, false), 64);
+    EXPECT_EQ(run({"--net", ":9100", "status"}, false), 64);
+    EXPECT_EQ(run({"--com"}, false), 64);
+    EXPECT_EQ(run({"--read-timeout", "soon", "status"}, false), 64);
+    EXPECT_EQ(run({"--help"}, false), 0);
+    EXPECT_TRUE(out.contains("usage: norvane-cli [LINK] COMMAND [ARGS]"));
+}
+
+TEST_F(CliTest, serialAndUsbLinksReachThePrinter)
+{
+    sim.printer.withState([](sim::PrinterState& state) { state.status = 0x04; });
+    EXPECT_EQ(run({"--com", sim.ptyPath, "--baud", "115200", "--data", "7", "--parity", "even", "--stop", "1.5",
+                   "--hw", "rtscts", "--sw", "xonxoff", "status"},
+                  false),
+              0);
+    EXPECT_TRUE(out.startsWith("Out of Paper\n"));
+    EXPECT_EQ(run({"--usb-root", sim.usbDir.path(), "status"}, false), 0);
+    EXPECT_TRUE(out.startsWith("Out of Paper\n"));
+}

@@ -1,0 +1,97 @@
+#include "SimPrinter.h"
+#include "link/PrinterLink.h"
+#include "protocol/PrinterStatus.h"
+#include "protocol/ReplyFraming.h"
+
+#include <gtest/gtest.h>
+
+using namespace norvane;
+using namespace norvane::test;
+using namespace std::chrono_literals;
+
+class FaultsOverLinksTest : public ::testing::Test
+{
+protected:
+    void misbehave(sim::SimFault fault, std::chrono::milliseconds delay = 0ms)
+    {
+        sim.printer.withState([&](sim::PrinterState& state) {
+            state.fault = fault;
+            state.replyDelay = delay;
+        });
+    }
+
+    /// The interface announcement's exchange and its reply, over the given kind.
+    std::pair<ResultCode, QByteArray> announce(InterfaceKind kind)
+    {
+        auto link = sim.links->OpenLink(kind);
+        if (!link)
+            return {ResultCode::PortOpenError, {}};
+        QByteArray reply;
+        const ResultCode result = Exchange(*link, InterfaceAnnouncement(kind), reply);
+        return {result, reply};
+    }
+
+    SimPrinter sim;
+};
+
+TEST_F(FaultsOverLinksTest, aPrinterThatNeverAnswersFailsTheReadAfterOneTimeout)
+{
+    misbehave(sim::SimFault::NeverAnswer);
+    for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Ethernet}) {
+        StatusFlags flags;
+        EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadStatus, kind, &flags), ResultCode::DataReceivingError);
+        EXPECT_EQ(announce(kind).first, ResultCode::DataReceivingError);
+    }
+}
+
+TEST_F(FaultsOverLinksTest, aConnectionClosedInTheMiddleOfAReplyFailsTheRead)
+{
+    misbehave(sim::SimFault::CloseMidReply);
+    EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
+    EXPECT_EQ(announce(InterfaceKind::Com).first, ResultCode::DataReceivingError);
+}
+
+TEST_F(FaultsOverLinksTest, badFramesFailAndStrayBytesBeforeAFrameDoNot)
+{
+    misbehave(sim::SimFault::OversizedFrame);
+    EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
+    misbehave(sim::SimFault::MalformedFrame);
+    EXPECT_EQ(announce(InterfaceKind::Usb).first, ResultCode::DataReceivingError);
+    misbehave(sim::SimFault::GarbageBeforeFrame);
+    EXPECT_EQ(announce(InterfaceKind::Ethernet), std::make_pair(ResultCode::Success, QByteArray("NET")));
+    EXPECT_EQ(announce(InterfaceKind::Com), std::make_pair(ResultCode::Success, QByteArray("COM")));
+}
+
+TEST_F(FaultsOverLinksTest, aLateAnswerCountsOnlyWithinTheReadTimeout)
+{
+    misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout / 3);
+    EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::Success);
+    misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout * 3);
+    EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
+}
+
+TEST_F(FaultsOverLinksTest, aPrinterAnsweringOnlyTheFirstStatusQueryStillGivesAStatus)
+{
+    sim.printer.withState([](sim::PrinterState& state) {
+        state.status = 0x10;
+        state.answersExtendedStatus = false;
+    });
+    StatusFlags flags;
+    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadStatus, InterfaceKind::Com, &flags), ResultCode::Success);
+    EXPECT_EQ(StatusText(flags), "Pause");
+}
+
+TEST_F(FaultsOverLinksTest, aRefusedConnectionOrAMissingPortIsAnOpenError)
+{
+    sim.settings.ethernet.port = 1;
+    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::LinkTest, InterfaceKind::Ethernet), ResultCode::PortOpenError);
+    sim.settings.serial.portName = QStringLiteral("/dev/ttyNoSuchPort");
+    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ResetPrinter, InterfaceKind::Com), ResultCode::PortOpenError);
+}
+
+TEST_F(FaultsOverLinksTest, anUnknownOperationMakesNoConnection)
+{
+    EXPECT_EQ(sim.dispatcher->dispatch(27u, InterfaceKind::Ethernet), ResultCode::UnknowError);
+    EXPECT_EQ(sim.dispatcher->dispatch(34u, InterfaceKind::Ethernet), ResultCode::UnknowError);
+    EXPECT_TRUE(sim.printer.received().isEmpty());
+}

@@ -1,0 +1,29 @@
+#include "SimFault.h"
+
+#include <gtest/gtest.h>
+
+using namespace norvane::sim;
+using namespace std::chrono_literals;
+
+TEST(SimFaultTest, everyFaultHasANameThatReadsBack)
+{
+    for (const QString& name : SimFaultNames())
+        EXPECT_TRUE(SimFaultFromName(name)) << qPrintable(name);
+    EXPECT_FALSE(SimFaultFromName(QStringLiteral("explode")));
+}
+
+TEST(SimFaultTest, faultsChangeWhatGoesOut)
+{
+    const Reply framed{Frame("HELLO"), true};
+    const Reply raw{QByteArray(1, '\x21'), false};
+    EXPECT_EQ(ApplyFault(SimFault::None, 0ms, framed).first().bytes, "{5|HELLO}");
+    EXPECT_TRUE(ApplyFault(SimFault::NeverAnswer, 0ms, raw).isEmpty());
+    EXPECT_EQ(ApplyFault(SimFault::AnswerLate, 700ms, framed).first().delay, 700ms);
+    const Output half = ApplyFault(SimFault::CloseMidReply, 0ms, framed).first();
+    EXPECT_EQ(half.bytes, "{5|H");
+    EXPECT_TRUE(half.closeAfter);
+    EXPECT_GT(ApplyFault(SimFault::OversizedFrame, 0ms, framed).first().bytes.size(), 65536);
+    EXPECT_EQ(ApplyFault(SimFault::MalformedFrame, 0ms, framed).first().bytes, "{1x5|HELLO}");
+    EXPECT_TRUE(ApplyFault(SimFault::GarbageBeforeFrame, 0ms, framed).first().bytes.endsWith("{5|HELLO}"));
+    EXPECT_EQ(ApplyFault(SimFault::MalformedFrame, 0ms, raw).first().bytes, raw.bytes); // raw bytes stay
+}

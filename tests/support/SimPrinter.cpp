@@ -1,0 +1,27 @@
+#include "SimPrinter.h"
+
+#include "FakeUsbTree.h"
+
+namespace norvane::test {
+
+SimPrinter::SimPrinter()
+{
+    tcpPort = server.listenTcp();
+    ptyPath = server.openPty();
+    sim::CreateFakeUsbTree(usbDir.path(), server.openPty());
+    server.start();
+
+    settings.ethernet.host = QStringLiteral("127.0.0.1");
+    settings.ethernet.port = tcpPort;
+    settings.serial.portName = ptyPath;
+    settings.parallel.portName = ptyPath;
+    links = std::make_unique<LinkLayer>(
+        settings, progress,
+        std::make_unique<SystemTransportOpener>(UsbDeviceRoots{usbDir.filePath("sys"), usbDir.filePath("dev")}));
+    links->timeouts().usbRead = kShortTimeout;
+    links->timeouts().comRead = kShortTimeout;
+    links->timeouts().ethernet = kShortTimeout;
+    dispatcher = std::make_unique<CommandDispatcher>(*links);
+}
+
+} // namespace norvane::test
