@@ -1,5 +1,7 @@
 #include "CliCommand.h"
+#include "EmulationCommand.h"
 #include "OperationCommand.h"
+#include "PasswordCommand.h"
 #include "StatusCommand.h"
 
 namespace norvane::cli {
@@ -19,6 +21,8 @@ CliCommands AllCliCommands()
     add(std::make_unique<OperationCommand>("ignore-startup", "skip the printer's start-up program (AUTO.BAS)",
                                            OperationCode::IgnoreStartupProgram));
     add(std::make_unique<OperationCommand>("exit-line-mode", "leave line mode", OperationCode::ExitLineMode));
+    add(std::make_unique<PasswordCommand>());
+    add(std::make_unique<EmulationCommand>());
     return commands;
 }
 

@@ -16,7 +16,11 @@ bool StatusCommands::handle(const Command& command, PrinterState& state, QList<R
     } else if (command.text == "!C") {
         ++state.startupProgramsIgnored;
     } else if (command.text == "Z") {
+        // Exit line mode sends the same ESC "Z" (with CR LF): both leave the printer in ZPL2.
         ++state.lineModeExits;
+        state.reports["ACT_EMULATION"] = "0";
+    } else if (command.text == "Y") {
+        state.reports["ACT_EMULATION"] = "1";
     } else {
         return false;
     }

@@ -4,7 +4,7 @@
 
 namespace norvane::sim {
 
-/// The escape sequences: status bytes, reset, ignore the start-up program, exit line mode.
+/// The escape sequences: status bytes, reset, ignore the start-up program, exit line mode, emulation choice.
 class StatusCommands : public CommandFamily
 {
 public:

@@ -1,7 +1,9 @@
 #include "VirtualPrinter.h"
 
 #include "DiagnosticCommands.h"
+#include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
+#include "PrinterProfile.h"
 #include "StatusCommands.h"
 
 namespace norvane::sim {
@@ -11,6 +13,8 @@ VirtualPrinter::VirtualPrinter()
     m_families.push_back(std::make_unique<StatusCommands>());
     m_families.push_back(std::make_unique<DiagnosticCommands>());
     m_families.push_back(std::make_unique<PrinterFunctionCommands>());
+    m_families.push_back(std::make_unique<PasswordCommands>());
+    m_state.reports = FactoryReports(kDefaultEdition);
 }
 
 VirtualPrinter::~VirtualPrinter() = default;

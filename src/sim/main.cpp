@@ -1,6 +1,7 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
 #include "FakeUsbTree.h"
+#include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
 
@@ -45,6 +46,11 @@ int main(int argc, char** argv)
         {QStringLiteral("pty"), QStringLiteral("Serve a pseudo-terminal (a serial or parallel port).")},
         {QStringLiteral("usb"), QStringLiteral("Serve a pseudo-terminal as a USB printer under DIR/sys and DIR/dev."),
          QStringLiteral("DIR")},
+        {QStringLiteral("edition"), QStringLiteral("The firmware edition (default %1).").arg(kDefaultEdition),
+         QStringLiteral("N")},
+        {QStringLiteral("password"), QStringLiteral("The printer password (editions above 100)."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("emulation"), QStringLiteral("The active emulation: 0 ZPL2, 1 CPCL."), QStringLiteral("N")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -61,6 +67,13 @@ int main(int argc, char** argv)
 
     VirtualPrinter printer;
     printer.withState([&](PrinterState& state) {
+        if (parser.isSet(QStringLiteral("edition")))
+            state.reports = FactoryReports(parseNumber(parser.value(QStringLiteral("edition")), "edition"));
+        if (parser.isSet(QStringLiteral("password")))
+            state.reports["PASSWORD"] = parser.value(QStringLiteral("password")).toLatin1();
+        if (parser.isSet(QStringLiteral("emulation")))
+            state.reports["ACT_EMULATION"] =
+                QByteArray::number(parseNumber(parser.value(QStringLiteral("emulation")), "emulation"));
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

@@ -90,3 +90,31 @@ TEST_F(CliTest, serialAndUsbLinksReachThePrinter)
     EXPECT_EQ(run({"--usb-root", sim.usbDir.path(), "status"}, false), 0);
     EXPECT_TRUE(out.startsWith("Out of Paper\n"));
 }
+
+TEST_F(CliTest, thePasswordIsPrintedAloneAndChangedWithinItsLimits)
+{
+    EXPECT_EQ(run({"password", "get"}), 0);
+    EXPECT_EQ(out, "\n");
+    EXPECT_EQ(run({"password", "set", "Norvane1"}), 0);
+    EXPECT_EQ(run({"password", "get"}), 0);
+    EXPECT_EQ(out, "Norvane1\n");
+
+    EXPECT_EQ(run({"password", "set", "bad\"quote"}), 64);
+    EXPECT_EQ(run({"password", "set", QString(65, 'x')}), 64);
+    EXPECT_TRUE(err.contains("at most 64 characters"));
+    EXPECT_EQ(run({"password"}), 64);
+    EXPECT_EQ(run({"password", "get"}), 0);
+    EXPECT_EQ(out, "Norvane1\n");
+}
+
+TEST_F(CliTest, theEmulationIsShownAndChosenByName)
+{
+    EXPECT_EQ(run({"emulation", "get"}), 0);
+    EXPECT_EQ(out, "ZPL2\n");
+    EXPECT_EQ(run({"emulation", "set", "cpcl"}), 0);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.reports["ACT_EMULATION"] == "1"; }));
+    EXPECT_EQ(run({"emulation", "get"}), 0);
+    EXPECT_EQ(out, "CPCL\n");
+    EXPECT_EQ(run({"emulation", "set", "escp"}), 64);
+    EXPECT_EQ(run({"--lpt", sim.ptyPath, "emulation", "get"}, false), 3);
+}

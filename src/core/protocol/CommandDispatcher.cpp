@@ -2,6 +2,7 @@
 
 #include "link/LinkLayer.h"
 #include "link/Progress.h"
+#include "protocol/DialogOperations.h"
 #include "protocol/PrinterOperations.h"
 
 #include <QByteArray>
@@ -23,6 +24,7 @@ bool showsProgress(OperationCode op, std::int32_t extra)
 CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
 {
     RegisterPrinterOperations(*this);
+    RegisterDialogOperations(*this);
 }
 
 void CommandDispatcher::registerOperation(OperationCode op, Operation operation)

@@ -1,0 +1,33 @@
+#include "PasswordCommand.h"
+
+#include "CliSession.h"
+#include "protocol/PrinterPassword.h"
+
+namespace norvane::cli {
+
+int PasswordCommand::execute(CliSession& session, const QStringList& arguments)
+{
+    if (arguments == QStringList{QStringLiteral("get")}) {
+        QByteArray password;
+        const ResultCode result = session.run(OperationCode::ReadPassword, &password);
+        if (result == ResultCode::Success)
+            session.out << QString::fromLatin1(password) << Qt::endl;
+        return static_cast<int>(result);
+    }
+    if (arguments.size() == 2 && arguments[0] == QStringLiteral("set")) {
+        QByteArray password = arguments[1].toLatin1();
+        if (QString::fromLatin1(password) != arguments[1]) {
+            session.err << "norvane-cli: the password may hold Latin-1 characters only" << Qt::endl;
+            return kExitUsage;
+        }
+        if (const QString problem = NewPasswordProblem(password); !problem.isEmpty()) {
+            session.err << "norvane-cli: " << problem << Qt::endl;
+            return kExitUsage;
+        }
+        return static_cast<int>(session.run(OperationCode::SendPassword, &password));
+    }
+    session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    return kExitUsage;
+}
+
+} // namespace norvane::cli

@@ -1,0 +1,56 @@
+#include "protocol/PrinterPassword.h"
+
+#include "link/LinkLayer.h"
+#include "protocol/ReplyFraming.h"
+
+namespace norvane {
+
+namespace {
+constexpr std::int32_t kFirstEditionWithPassword = 101;
+}
+
+ResultCode ReadPassword(const OperationRequest& request)
+{
+    auto* password = request.recordAs<QByteArray>();
+    if (!password)
+        return ResultCode::UnknowError;
+    password->clear();
+    auto link = request.links.OpenLink(request.kind);
+    if (!link)
+        return ResultCode::PortOpenError;
+    if (const ResultCode result = Announce(*link); result != ResultCode::Success)
+        return result;
+    QByteArray edition;
+    if (const ResultCode result = Exchange(*link, "DIAGNOSTIC REPORT EDITION\r\n", edition);
+        result != ResultCode::Success)
+        return result;
+    if (ReplyNumber(edition) < kFirstEditionWithPassword)
+        return ResultCode::Success;
+    return Exchange(*link, "DIAGNOSTIC REPORT PASSWORD\r\n", *password);
+}
+
+ResultCode SendPassword(const OperationRequest& request)
+{
+    const auto* password = request.recordAs<QByteArray>();
+    if (!password)
+        return ResultCode::UnknowError;
+    auto link = request.links.OpenLink(request.kind);
+    if (!link)
+        return ResultCode::PortOpenError;
+    QByteArray reply;
+    return Exchange(*link, "DIAGNOSTIC PASSWORD \"" + *password + "\"\r\n", reply);
+}
+
+QString NewPasswordProblem(const QByteArray& password)
+{
+    if (password.size() > kMaxPasswordLength)
+        return QStringLiteral("The password may have at most %1 characters.").arg(kMaxPasswordLength);
+    for (const char byte : password) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value < 0x20 || value == 0x7f || byte == '"')
+            return QStringLiteral("The password may not contain double quotes or control characters.");
+    }
+    return {};
+}
+
+} // namespace norvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandFamily.h"
+
+namespace norvane::sim {
+
+/// "DIAGNOSTIC PASSWORD "…"": sets the password that "DIAGNOSTIC REPORT PASSWORD" answers.
+class PasswordCommands : public CommandFamily
+{
+public:
+    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+};
+
+} // namespace norvane::sim
