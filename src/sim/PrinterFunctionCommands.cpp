@@ -1,13 +1,24 @@
 #include "PrinterFunctionCommands.h"
 
+#include "PrinterProfile.h"
+
 namespace norvane::sim {
 
 bool PrinterFunctionCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
 {
     if (command.kind != Command::Kind::Line)
         return false;
-    if (command.text == "INITIALPRINTER")
+    if (command.text == "INITIALPRINTER") {
+        // Factory settings; the edition and the password stay what they are.
+        const QByteArray password = state.reports.value("PASSWORD");
+        state.reports = FactoryReports(state.reports.value("EDITION").toInt());
+        if (state.reports.contains("PASSWORD"))
+            state.reports["PASSWORD"] = password;
+        state.tear = false;
+        state.peel = false;
+        state.cutter = "OFF";
         ++state.factoryDefaults;
+    }
     else if (command.text == "SELFTEST")
         ++state.configurationPages;
     else

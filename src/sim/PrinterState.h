@@ -20,6 +20,13 @@ struct PrinterState
     /// The answer to each "DIAGNOSTIC REPORT" key; a key not here is not answered at all.
     QMap<QByteArray, QByteArray> reports;
 
+    /// The post-print action as the three SET TEAR / SET PEEL / SET CUTTER lines left it.
+    bool tear = false;
+    bool peel = false;
+    QByteArray cutter = "OFF";
+    /// Certificates received by DLCERT, by their file name.
+    QMap<QByteArray, QByteArray> certificates;
+
     int factoryDefaults = 0;
     int configurationPages = 0;
     int resets = 0;

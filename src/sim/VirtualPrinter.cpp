@@ -1,10 +1,13 @@
 #include "VirtualPrinter.h"
 
+#include "CommonSettingCommands.h"
 #include "DiagnosticCommands.h"
+#include "EmulationSettingCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
 #include "StatusCommands.h"
+#include "WirelessSettingCommands.h"
 
 namespace norvane::sim {
 
@@ -14,6 +17,9 @@ VirtualPrinter::VirtualPrinter()
     m_families.push_back(std::make_unique<DiagnosticCommands>());
     m_families.push_back(std::make_unique<PrinterFunctionCommands>());
     m_families.push_back(std::make_unique<PasswordCommands>());
+    m_families.push_back(std::make_unique<CommonSettingCommands>());
+    m_families.push_back(std::make_unique<EmulationSettingCommands>());
+    m_families.push_back(std::make_unique<WirelessSettingCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
