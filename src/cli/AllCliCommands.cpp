@@ -9,7 +9,9 @@ namespace norvane::cli {
 CliCommands AllCliCommands()
 {
     CliCommands commands;
-    const auto add = [&](auto command) { commands.push_back(std::move(command)); };
+    const auto add = [&](auto command) {
+        commands.push_back(std::move(command));
+    };
     add(std::make_unique<OperationCommand>("link-test", "check that the link opens (USB: a printer is attached)",
                                            OperationCode::LinkTest));
     add(std::make_unique<StatusCommand>());

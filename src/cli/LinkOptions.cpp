@@ -7,8 +7,7 @@ namespace norvane::cli {
 namespace {
 
 /// The position of `value` in `names`, or nothing.
-template <std::size_t N>
-std::optional<int> indexIn(const std::array<const char*, N>& names, const QString& value)
+template <std::size_t N> std::optional<int> indexIn(const std::array<const char*, N>& names, const QString& value)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (value == QLatin1StringView(names[i]))

@@ -30,9 +30,8 @@ bool applyZ(const QByteArray& command, Reports& reports)
     const QByteArray name = command.left(2);
     const QByteArray value = command.mid(2);
     static const QMap<QByteArray, QByteArray> kKeys{
-        {"SD", "ZDARKNESS"},  {"PR", "ZSPEED"},  {"TA", "ZPOSITION"}, {"MM", "ZPRINTMODE"},
-        {"PW", "ZLABELWIDTH"}, {"CT", "ZCONTROL"}, {"CC", "ZFORMAT"},  {"CD", "ZDELIMITER"},
-        {"LT", "ZLABELTOP"},  {"LS", "ZLABELSHIFT"},
+        {"SD", "ZDARKNESS"}, {"PR", "ZSPEED"},  {"TA", "ZPOSITION"},  {"MM", "ZPRINTMODE"}, {"PW", "ZLABELWIDTH"},
+        {"CT", "ZCONTROL"},  {"CC", "ZFORMAT"}, {"CD", "ZDELIMITER"}, {"LT", "ZLABELTOP"},  {"LS", "ZLABELSHIFT"},
     };
     if (name == "MF") {
         // One parameter is the power-up action; a delimiter first leaves it out and sets the head-close action.

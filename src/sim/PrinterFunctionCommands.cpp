@@ -18,8 +18,7 @@ bool PrinterFunctionCommands::handle(const Command& command, PrinterState& state
         state.peel = false;
         state.cutter = "OFF";
         ++state.factoryDefaults;
-    }
-    else if (command.text == "SELFTEST")
+    } else if (command.text == "SELFTEST")
         ++state.configurationPages;
     else
         return false;

@@ -22,8 +22,7 @@ public:
     ~VirtualPrinter();
 
     /// Runs `change` on the state under the printer's lock and returns what it returns.
-    template <typename Change>
-    auto withState(Change&& change)
+    template <typename Change> auto withState(Change&& change)
     {
         std::lock_guard lock(m_mutex);
         return change(m_state);

@@ -42,8 +42,8 @@ TEST_F(CliTest, statusPrintsTheTextThenTheTenFlags)
 
 TEST_F(CliTest, printerFunctionsSendTheirCommands)
 {
-    for (const char* command : {"link-test", "factory-default", "self-test", "reset", "ignore-startup",
-                                "exit-line-mode"})
+    for (const char* command :
+         {"link-test", "factory-default", "self-test", "reset", "ignore-startup", "exit-line-mode"})
         EXPECT_EQ(run({command}), 0) << command;
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) {
         return state.factoryDefaults == 1 && state.configurationPages == 1 && state.resets == 1 &&
@@ -82,8 +82,8 @@ TEST_F(CliTest, usageErrorsExitWith64)
 TEST_F(CliTest, serialAndUsbLinksReachThePrinter)
 {
     sim.printer.withState([](sim::PrinterState& state) { state.status = 0x04; });
-    EXPECT_EQ(run({"--com", sim.ptyPath, "--baud", "115200", "--data", "7", "--parity", "even", "--stop", "1.5",
-                   "--hw", "rtscts", "--sw", "xonxoff", "status"},
+    EXPECT_EQ(run({"--com", sim.ptyPath, "--baud", "115200", "--data", "7", "--parity", "even", "--stop", "1.5", "--hw",
+                   "rtscts", "--sw", "xonxoff", "status"},
                   false),
               0);
     EXPECT_TRUE(out.startsWith("Out of Paper\n"));

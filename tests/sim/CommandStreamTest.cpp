@@ -41,8 +41,8 @@ TEST(CommandStreamTest, announcedBinaryDataIsTakenByCount)
     CommandStream stream;
     stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",(\\d+),$")));
     const QByteArray certificate = QByteArrayLiteral("-----\r\n\x1b\0\nEND");
-    auto commands = stream.feed("DLCERT 1,\"CA.PEM\"," + QByteArray::number(certificate.size()) + "," +
-                                certificate.first(5));
+    auto commands =
+        stream.feed("DLCERT 1,\"CA.PEM\"," + QByteArray::number(certificate.size()) + "," + certificate.first(5));
     EXPECT_TRUE(commands.isEmpty());
     commands = stream.feed(certificate.mid(5) + "\r\nSET HEAD ON\r\n");
     ASSERT_EQ(commands.size(), 2);

@@ -79,7 +79,8 @@ TEST_F(SettingCommandsTest, zCommandsAreUnwrappedFromEitherPrefix)
                                "\x1eXA\x1ePR8\x1eJUS\x1eXZ\r\n"
                                "\x10TA-05\x1eXA\x1eJUS\x1eXZ\r\n"
                                "\x1eXA\x1eMMP\x1eJUS\x1eXZ\r\n"
-                               "\x10" "CT+\x1eXA\x1eJUS\x1eXZ\r\n"
+                               "\x10"
+                               "CT+\x1eXA\x1eJUS\x1eXZ\r\n"
                                "\x1eXA\x1eMFL\x1eJUS\x1eXZ\r\n"
                                "\x1eXA\x1eMF,N\x1eJUS\x1eXZ\r\n"
                                "\x1eXA\x1eLS-9999\x1eJUS\x1eXZ\r\n");
@@ -112,9 +113,10 @@ TEST_F(SettingCommandsTest, wirelessLinesAndCertificatesWithTheirBinaryData)
     const QByteArray certificate = QByteArrayLiteral("-----BEGIN\r\n\x00\x1b\r\n-----END");
     auto reports = after("WLAN SSID \"Shop Floor\"\r\nWLAN SECURI WPAEAP\r\nWLAN WPA \"\"\r\nWLAN WEP1 \"\"\r\n"
                          "WLAN EAP 1,2,\"tech\",\"pa,ss\"\r\nDLCERT 1,\"CA.PEM\",24," +
-                         certificate + "\r\nWLAN IP \"10.0.0.9\",\"255.0.0.0\",\"10.0.0.1\"\r\n"
-                                       "WLAN HOSTNAME \"LINE3\"\r\nWLAN RF \"5\"\r\nWLAN ROAM \"-65\",\"8\"\r\n"
-                                       "WLAN PORT \"9101\"\r\n");
+                         certificate +
+                         "\r\nWLAN IP \"10.0.0.9\",\"255.0.0.0\",\"10.0.0.1\"\r\n"
+                         "WLAN HOSTNAME \"LINE3\"\r\nWLAN RF \"5\"\r\nWLAN ROAM \"-65\",\"8\"\r\n"
+                         "WLAN PORT \"9101\"\r\n");
     EXPECT_EQ(reports["WIFISSID"], "Shop Floor");
     EXPECT_EQ(reports["WIFISECUR"], "6");
     EXPECT_EQ(reports["WIFIEAP"], "18");

@@ -19,12 +19,12 @@ struct ScriptedDevice
 {
     QByteArray written;
     QList<QByteArray> chunks;
-    QByteArray input;               ///< bytes waiting to be fetched
+    QByteArray input; ///< bytes waiting to be fetched
     int opens = 0;
     int fetches = 0;
-    int emptyFetches = 0;           ///< fetches that found nothing: each one stands for a read time-out
+    int emptyFetches = 0; ///< fetches that found nothing: each one stands for a read time-out
     bool refuseOpen = false;
-    int failChunk = -1;             ///< the index of the chunk whose write fails, counted over the device's life
+    int failChunk = -1; ///< the index of the chunk whose write fails, counted over the device's life
     /// Called with every chunk; what it returns is queued as input (a printer answering).
     std::function<QByteArray(QByteArrayView)> respond;
 };

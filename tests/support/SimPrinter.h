@@ -21,8 +21,7 @@ struct SimPrinter
 
     /// Waits until the printer's state satisfies `condition` (it handles bytes on its own thread); false
     /// when it does not within two seconds.
-    template <typename Condition>
-    bool waitFor(Condition condition)
+    template <typename Condition> bool waitFor(Condition condition)
     {
         for (int i = 0; i < 200; ++i) {
             if (printer.withState([&](const sim::PrinterState& state) { return condition(state); }))

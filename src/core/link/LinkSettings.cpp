@@ -6,8 +6,7 @@ namespace norvane {
 
 namespace {
 
-template <std::size_t N>
-QString textAt(const std::array<const char*, N>& texts, std::int32_t index)
+template <std::size_t N> QString textAt(const std::array<const char*, N>& texts, std::int32_t index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
         return {};

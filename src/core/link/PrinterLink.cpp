@@ -75,8 +75,8 @@ bool PrinterLink::writeInChunks(QByteArrayView data, std::size_t chunkSize)
     std::size_t remaining = length;
     while (remaining > 0) {
         const std::size_t chunk = std::min(chunkSize, remaining);
-        if (!m_transport->writeChunk(data.sliced(static_cast<qsizetype>(length - remaining),
-                                                 static_cast<qsizetype>(chunk))))
+        if (!m_transport->writeChunk(
+                data.sliced(static_cast<qsizetype>(length - remaining), static_cast<qsizetype>(chunk))))
             return false;
         remaining -= chunk;
         m_progress.StepProgress(ProgressMode::Percentage, percentWritten(length, remaining));

@@ -14,8 +14,8 @@ namespace {
 
 UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout)
 {
-    UniqueFd socket(::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                             address.ai_protocol));
+    UniqueFd socket(
+        ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol));
     if (!socket.isValid())
         return {};
     if (::connect(socket.get(), address.ai_addr, address.ai_addrlen) != 0) {
@@ -63,8 +63,8 @@ bool TcpTransport::writeChunk(QByteArrayView chunk)
                 return false;
             continue;
         }
-        const ssize_t n = ::send(m_socket.get(), chunk.data() + sent, static_cast<std::size_t>(chunk.size() - sent),
-                                 MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(m_socket.get(), chunk.data() + sent, static_cast<std::size_t>(chunk.size() - sent), MSG_NOSIGNAL);
         if (n > 0) {
             sent += n;
             stalledWaits = 0;

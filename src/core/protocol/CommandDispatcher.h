@@ -23,8 +23,7 @@ struct OperationRequest
     std::int32_t extra;
 
     /// The record as the operation's type; null when the caller passed none or another type.
-    template <typename Record>
-    Record* recordAs() const
+    template <typename Record> Record* recordAs() const
     {
         auto* const* held = std::any_cast<Record*>(&record);
         return held ? *held : nullptr;

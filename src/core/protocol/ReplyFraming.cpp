@@ -129,7 +129,9 @@ ResultCode Announce(PrinterLink& link)
 std::int32_t ReplyNumber(QByteArrayView text)
 {
     qsizetype i = 0;
-    const auto at = [&](qsizetype index) { return static_cast<std::uint8_t>(text[index]); };
+    const auto at = [&](qsizetype index) {
+        return static_cast<std::uint8_t>(text[index]);
+    };
     while (i < text.size() && isSpace(at(i)))
         ++i;
     bool negative = false;

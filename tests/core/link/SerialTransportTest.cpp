@@ -1,7 +1,7 @@
+#include "link/SerialTransport.h"
 #include "link/LinkSettings.h"
 #include "link/PosixIo.h"
 #include "link/SerialLineSettings.h"
-#include "link/SerialTransport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,13 +74,13 @@ TEST(SerialLineSettingsTest, indicesBecomeLineSettings)
 
     settings = {QStringLiteral("COM3"), 7, 5, 2, 9, 7, 3};
     ApplySerialLineSettings(line, settings);
-    EXPECT_EQ(cfgetospeed(&line), B9600);              // the empty baud item
+    EXPECT_EQ(cfgetospeed(&line), B9600); // the empty baud item
     EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-    EXPECT_TRUE(line.c_cflag & PARENB);                // even parity is sent
+    EXPECT_TRUE(line.c_cflag & PARENB); // even parity is sent
     EXPECT_FALSE(line.c_cflag & PARODD);
-    EXPECT_FALSE(line.c_iflag & INPCK);                // but not checked
-    EXPECT_FALSE(line.c_cflag & CSTOPB);               // an unknown index is one stop bit
-    EXPECT_TRUE(line.c_cflag & CRTSCTS);               // an unknown index is RTS/CTS
+    EXPECT_FALSE(line.c_iflag & INPCK);  // but not checked
+    EXPECT_FALSE(line.c_cflag & CSTOPB); // an unknown index is one stop bit
+    EXPECT_TRUE(line.c_cflag & CRTSCTS); // an unknown index is RTS/CTS
     EXPECT_FALSE(line.c_iflag & IXON);
 }
 

@@ -1,5 +1,5 @@
-#include "link/PosixIo.h"
 #include "link/TcpTransport.h"
+#include "link/PosixIo.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
+#include "link/UsbDiscovery.h"
 #include "link/LinkLayer.h"
 #include "link/PosixIo.h"
 #include "link/Progress.h"
 #include "link/SystemTransportOpener.h"
-#include "link/UsbDiscovery.h"
 
 #include <QDir>
 #include <QFile>

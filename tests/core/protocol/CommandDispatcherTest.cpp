@@ -1,5 +1,5 @@
-#include "ScriptedTransport.h"
 #include "protocol/CommandDispatcher.h"
+#include "ScriptedTransport.h"
 #include "protocol/PrinterStatus.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,7 @@ TEST_F(CommandDispatcherTest, readingOperationsAreRefusedOnLptBeforeAnythingIsOp
               ResultCode::DataReceivingError);
     EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Lpt, {}, 1),
               ResultCode::DataReceivingError);
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadEmulation, InterfaceKind::Lpt),
-              ResultCode::DataReceivingError);
+    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadEmulation, InterfaceKind::Lpt), ResultCode::DataReceivingError);
     QByteArray password = "secret";
     EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Lpt, &password), ResultCode::Success);
     EXPECT_TRUE(password.isEmpty());
@@ -90,8 +89,8 @@ TEST_F(CommandDispatcherTest, progressIsShownAroundTheLongOperationsWhateverThei
               ResultCode::DataReceivingError);
     EXPECT_TRUE(s.recorder.calls.isEmpty()); // the silent start-up read
 
-    for (auto op : {OperationCode::ReadConfiguration, OperationCode::WriteConfigurationPage,
-                    OperationCode::ReadFileLists}) {
+    for (auto op :
+         {OperationCode::ReadConfiguration, OperationCode::WriteConfigurationPage, OperationCode::ReadFileLists}) {
         s.recorder.calls.clear();
         EXPECT_EQ(dispatcher.dispatch(op, InterfaceKind::Usb, {}, 1), ResultCode::DataReceivingError);
         EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "hide"}));

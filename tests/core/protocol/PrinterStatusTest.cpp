@@ -1,6 +1,6 @@
+#include "protocol/PrinterStatus.h"
 #include "ScriptedTransport.h"
 #include "protocol/CommandDispatcher.h"
-#include "protocol/PrinterStatus.h"
 
 #include <gtest/gtest.h>
 

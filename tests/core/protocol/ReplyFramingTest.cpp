@@ -1,5 +1,5 @@
-#include "ScriptedTransport.h"
 #include "protocol/ReplyFraming.h"
+#include "ScriptedTransport.h"
 
 #include <gtest/gtest.h>
 
@@ -38,11 +38,11 @@ TEST_F(ReplyFramingTest, noLengthOrLengthZeroIsAnEmptyReply)
 
 TEST_F(ReplyFramingTest, malformedFramesFail)
 {
-    EXPECT_EQ(frame("{1a|x}"), "FAIL");       // a letter ends the digits and is no bar
-    EXPECT_EQ(frame("{5|HELLO"), "FAIL");     // no closing brace
-    EXPECT_EQ(frame("{5|HELLO]"), "FAIL");    // another byte where the brace belongs
-    EXPECT_EQ(frame("{5|HEL"), "FAIL");       // data cut short
-    EXPECT_EQ(frame("{5"), "FAIL");           // no bar before the input ends
+    EXPECT_EQ(frame("{1a|x}"), "FAIL");    // a letter ends the digits and is no bar
+    EXPECT_EQ(frame("{5|HELLO"), "FAIL");  // no closing brace
+    EXPECT_EQ(frame("{5|HELLO]"), "FAIL"); // another byte where the brace belongs
+    EXPECT_EQ(frame("{5|HEL"), "FAIL");    // data cut short
+    EXPECT_EQ(frame("{5"), "FAIL");        // no bar before the input ends
     EXPECT_EQ(frame("no frame at all"), "FAIL");
     EXPECT_EQ(frame(""), "FAIL");
 }
