@@ -1,6 +1,8 @@
 #include "protocol/PrinterOperations.h"
 
 #include "protocol/CommandDispatcher.h"
+#include "protocol/ConfigurationRead.h"
+#include "protocol/ConfigurationWrite.h"
 #include "protocol/PrinterFunctions.h"
 #include "protocol/PrinterStatus.h"
 
@@ -10,7 +12,9 @@ namespace {
 
 Operation sendOnly(QByteArrayView command)
 {
-    return [command](const OperationRequest& request) { return SendOnlyOperation(request, command); };
+    return [command](const OperationRequest& request) {
+        return SendOnlyOperation(request, command);
+    };
 }
 
 } // namespace
@@ -18,6 +22,8 @@ Operation sendOnly(QByteArrayView command)
 void RegisterPrinterOperations(CommandDispatcher& dispatcher)
 {
     dispatcher.registerOperation(OperationCode::ReadStatus, ReadStatus);
+    dispatcher.registerOperation(OperationCode::ReadConfiguration, ReadConfiguration);
+    dispatcher.registerOperation(OperationCode::WriteConfigurationPage, WriteConfigurationPage);
     dispatcher.registerOperation(OperationCode::FactoryDefault, sendOnly("INITIALPRINTER\r\n"));
     dispatcher.registerOperation(OperationCode::PrintConfigurationPage, sendOnly("SELFTEST\r\n"));
     dispatcher.registerOperation(OperationCode::ResetPrinter, sendOnly(QByteArrayView("\x1b!R", 3)));

@@ -1,0 +1,105 @@
+#include "config/DcfFile.h"
+
+#include "config/Aes128Ecb.h"
+#include "config/ConfigLayout.h"
+#include "config/LittleEndian.h"
+
+#include <QIODevice>
+#include <QSaveFile>
+
+namespace norvane {
+
+namespace {
+
+constexpr std::uint32_t kMagic = 0x55AA;
+constexpr std::uint32_t kVersion = 1;
+constexpr qsizetype kUnitOffset = 8;
+constexpr qsizetype kRecordOffset = 12;
+constexpr qsizetype kEncipheredLength = 2816;
+constexpr qsizetype kStatusOffset = kRecordOffset + kPrinterConfigSize;
+
+// Built into every program that reads or writes the format.
+constexpr Aes128Key kDcfKey = {0x5f, 0x0c, 0x9e, 0x21, 0xa7, 0xd3, 0x48, 0x6b,
+                               0xb1, 0x9e, 0x02, 0xc4, 0xf6, 0x7a, 0x3d, 0x58};
+
+std::optional<QByteArray> encode(const DcfContents& contents)
+{
+    const QByteArray record = ConfigToBytes(contents.config);
+    const auto enciphered = Aes128EcbEncrypt(kDcfKey, QByteArrayView(record).first(kEncipheredLength));
+    if (!enciphered)
+        return std::nullopt;
+
+    QByteArray image(kDcfFileSize, '\0');
+    PutLittleEndian32(image, 0, kMagic);
+    PutLittleEndian32(image, 4, kVersion);
+    PutLittleEndian32(image, kUnitOffset, static_cast<std::uint32_t>(contents.unit));
+    image.replace(kRecordOffset, kEncipheredLength, *enciphered);
+    image.replace(kRecordOffset + kEncipheredLength, kPrinterConfigSize - kEncipheredLength,
+                  QByteArrayView(record).sliced(kEncipheredLength));
+    for (std::size_t i = 0; i < contents.status.flags.size(); ++i)
+        image[kStatusOffset + static_cast<qsizetype>(i)] = static_cast<char>(contents.status.flags[i]);
+    return image;
+}
+
+} // namespace
+
+bool ReadDcf(QIODevice& device, DcfContents& contents, QString& error)
+{
+    // A short file reads as if zero-filled to its full size.
+    QByteArray image(kDcfFileSize, '\0');
+    if (device.read(image.data(), kDcfFileSize) < 0) {
+        error = device.errorString();
+        return false;
+    }
+    if (GetLittleEndian32(image, 0) != kMagic) {
+        error = QString::fromLatin1(kDcfDataError);
+        return false;
+    }
+    const auto deciphered = Aes128EcbDecrypt(kDcfKey, QByteArrayView(image).sliced(kRecordOffset, kEncipheredLength));
+    if (!deciphered) {
+        error = QString::fromLatin1(kDcfDataError);
+        return false;
+    }
+    image.replace(kRecordOffset, kEncipheredLength, *deciphered);
+
+    contents.unit = static_cast<LengthUnit>(GetLittleEndian32(image, kUnitOffset));
+    contents.config = ConfigFromBytes(QByteArrayView(image).sliced(kRecordOffset, kPrinterConfigSize));
+    for (std::size_t i = 0; i < contents.status.flags.size(); ++i)
+        contents.status.flags[i] = static_cast<std::uint8_t>(image[kStatusOffset + static_cast<qsizetype>(i)]);
+    return true;
+}
+
+bool WriteDcf(QIODevice& device, const DcfContents& contents, QString& error)
+{
+    const auto image = encode(contents);
+    if (!image) {
+        error = QStringLiteral("The configuration could not be enciphered");
+        return false;
+    }
+    if (device.write(*image) != image->size()) {
+        error = device.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool SaveDcfFile(const QString& path, const DcfContents& contents, QString& error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (!WriteDcf(file, contents, error)) {
+        error = QStringLiteral("%1: %2").arg(path, error);
+        return false;
+    }
+    // QSaveFile::commit misses a failure of its own final flush, so the data are flushed first.
+    if (!file.flush() || !file.commit()) {
+        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace norvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <cstdint>
+
+namespace norvane {
+
+/// printf's "%.Nf", rounded the same way, with a point whatever the locale.
+QByteArray FixedPoint(double value, int decimals);
+
+/// printf's "%0Nd": the sign first, then zeros up to `width` characters in all.
+QByteArray ZeroPadded(std::int32_t value, int width);
+
+/// `text` between double quotes, as the printer's string parameters are written.
+QByteArray Quoted(QByteArrayView text);
+
+} // namespace norvane

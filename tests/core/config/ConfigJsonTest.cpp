@@ -1,0 +1,127 @@
+#include "config/ConfigJson.h"
+#include "SampleConfig.h"
+#include "config/ConfigLayout.h"
+#include "config/DcfFile.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+std::optional<PrinterConfig> fromJson(const QByteArray& text, QString& error)
+{
+    return ConfigFromJsonText(text, error);
+}
+
+/// The message for a JSON text holding just `fields`, or "accepted".
+QString refusal(const QByteArray& fields)
+{
+    QString error;
+    return fromJson("{" + fields + "}", error) ? QStringLiteral("accepted") : error;
+}
+
+} // namespace
+
+TEST(ConfigJsonTest, itemsPlainFieldsListsAndTextsHaveTheirReadableForms)
+{
+    const QJsonObject json = ConfigToJson(SampleConfig());
+    EXPECT_EQ(json["edition"], 108);
+    EXPECT_EQ(json["dpiValid"], 1);
+    EXPECT_EQ(json["dpi"], 203);
+    EXPECT_EQ(json["dotsPerMm"], 8);
+    EXPECT_EQ(json["serialNumber"], "NV2031-000417");
+    EXPECT_EQ(json["speed"], (QJsonObject{{"valid", true}, {"value", 4}}));
+    EXPECT_EQ(json["gapSize"], (QJsonObject{{"valid", true}, {"value", 23.6}}));
+    EXPECT_EQ(json["gapOffset"], (QJsonObject{{"valid", false}, {"value", 0}}));
+    EXPECT_EQ(json["codePage"], (QJsonObject{{"valid", true}, {"value", 36}}));
+    EXPECT_EQ(json["zControlPrefix"], (QJsonObject{{"valid", true}, {"value", "~"}}));
+    EXPECT_EQ(json["btName"], (QJsonObject{{"valid", true}, {"value", "Norvane BT"}}));
+    EXPECT_EQ(json["wifiCaCertName"], "CA.DER");
+    EXPECT_EQ(json["version"], QString::fromLatin1("V2.03A EZ-1105 \xe9"));
+    EXPECT_EQ(ConfigToJson(PrinterConfig{})["dotsPerMm"], 11.8);
+}
+
+TEST(ConfigJsonTest, dcfToJsonAndBackGivesTheSameBytes)
+{
+    const QByteArray golden = TestDataFile("sample-config.dcf");
+    QBuffer in;
+    in.setData(golden);
+    in.open(QIODevice::ReadOnly);
+    DcfContents contents;
+    QString error;
+    ASSERT_TRUE(ReadDcf(in, contents, error));
+
+    const auto back = fromJson(ConfigToJsonText(contents.config), error);
+    ASSERT_TRUE(back) << error.toStdString();
+    contents.config = *back;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteDcf(out, contents, error));
+    EXPECT_EQ(out.data().toHex(), golden.toHex());
+}
+
+TEST(ConfigJsonTest, everyByteValueOfATextAndAPrefixSurvives)
+{
+    PrinterConfig config;
+    QByteArray allBytes;
+    for (int byte = 1; byte < 128; ++byte)
+        allBytes.append(static_cast<char>(byte + 127));
+    config.wifiKey.setText(allBytes);
+    config.ftpPath.setText(QByteArray("\x01\t\"\\\x7f", 5));
+    config.zDelimiter.set('\xa7');
+    config.dpi = 0.1f;
+    config.speed.set(-1.25e-7f);
+
+    QString error;
+    const auto back = fromJson(ConfigToJsonText(config), error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(ConfigToBytes(*back).toHex(), ConfigToBytes(config).toHex());
+}
+
+TEST(ConfigJsonTest, aMissingFieldKeepsItsClearedValue)
+{
+    QString error;
+    const auto config = fromJson(R"({"density": {"valid": true, "value": 7}, "speed": {"valid": true}})", error);
+    ASSERT_TRUE(config) << error.toStdString();
+    PrinterConfig expected;
+    expected.density.set(7);
+    expected.speed.valid = 1; // its value stays the cleared 3.0
+    EXPECT_EQ(*config, expected);
+    EXPECT_EQ(fromJson("{}", error), PrinterConfig{});
+}
+
+TEST(ConfigJsonTest, malformedTextAndWrongTypesAreRefusedNamingTheField)
+{
+    QString error;
+    EXPECT_FALSE(fromJson("{\"edition\": 1", error));
+    EXPECT_TRUE(error.startsWith("malformed JSON at offset")) << error.toStdString();
+    EXPECT_FALSE(fromJson("[1, 2]", error));
+    EXPECT_EQ(error, "the JSON text is not an object of configuration fields");
+
+    EXPECT_EQ(refusal(R"("edition": "108")"), "field 'edition' must be a whole number from -2147483648 to 2147483647");
+    EXPECT_EQ(refusal(R"("edition": 1.5)"), "field 'edition' must be a whole number from -2147483648 to 2147483647");
+    EXPECT_EQ(refusal(R"("cutCounter": 2147483648)"),
+              "field 'cutCounter' must be a whole number from -2147483648 to 2147483647");
+    EXPECT_EQ(refusal(R"("btPresent": 256)"), "field 'btPresent' must be a whole number from 0 to 255");
+    EXPECT_EQ(refusal(R"("dpi": 1e39)"), "field 'dpi' must be a number within the range of a 32-bit float");
+    EXPECT_EQ(refusal(R"("density": 7)"), "field 'density' must be an object with \"valid\" and \"value\"");
+    EXPECT_EQ(refusal(R"("density": {"valid": 1, "value": 7})"), "field 'density.valid' must be true or false");
+    EXPECT_EQ(refusal(R"("speed": {"valid": true, "value": null})"),
+              "field 'speed.value' must be a number within the range of a 32-bit float");
+    EXPECT_EQ(refusal(R"("zDelimiter": {"valid": true, "value": ";;"})"),
+              "field 'zDelimiter.value' must be a text of one Latin-1 character");
+    EXPECT_EQ(refusal(R"("wifiSsid": {"valid": true, "value": "caf\u00e9 \u20ac"})"),
+              "field 'wifiSsid.value' must be a text of Latin-1 characters");
+    EXPECT_EQ(refusal(R"("version": 2)"), "field 'version' must be a text of Latin-1 characters");
+}
+
+TEST(ConfigJsonTest, anUnknownFieldIsRefusedRatherThanSilentlyIgnored)
+{
+    EXPECT_EQ(refusal(R"("denstiy": {"valid": true, "value": 7})"), "unknown field 'denstiy'");
+    EXPECT_EQ(refusal(R"("density": {"valid": true, "vlaue": 7})"), "unknown field 'density.vlaue'");
+}
