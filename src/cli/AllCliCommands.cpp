@@ -1,8 +1,11 @@
 #include "CliCommand.h"
+#include "DcfCommand.h"
 #include "EmulationCommand.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
+#include "ReadConfigCommand.h"
 #include "StatusCommand.h"
+#include "WriteConfigCommand.h"
 
 namespace norvane::cli {
 
@@ -23,6 +26,9 @@ CliCommands AllCliCommands()
     add(std::make_unique<OperationCommand>("ignore-startup", "skip the printer's start-up program (AUTO.BAS)",
                                            OperationCode::IgnoreStartupProgram));
     add(std::make_unique<OperationCommand>("exit-line-mode", "leave line mode", OperationCode::ExitLineMode));
+    add(std::make_unique<ReadConfigCommand>());
+    add(std::make_unique<WriteConfigCommand>());
+    add(std::make_unique<DcfCommand>());
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     return commands;

@@ -18,11 +18,18 @@ QString usageText(const CliCommands& commands)
         "usage: norvane-cli [LINK] COMMAND [ARGS]\n\n"
         "Talks to one thermal label printer. The exit status is the operation's result code (0 success,\n"
         "1 Port Open Error, 2 Data Transmission Error, 3 Data Receiving Error, 4 File Open Error,\n"
-        "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an unreadable input file.\n\n");
+        "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an input file that cannot be read or\n"
+        "parsed, 73 for an output file that cannot be written.\n\n");
     text += LinkOptionsHelp();
     text += QStringLiteral("\nCOMMAND:\n");
-    for (const auto& command : commands)
-        text += QStringLiteral("  %1%2\n").arg(command->usage().leftJustified(27), command->summary());
+    constexpr qsizetype kUsageWidth = 27;
+    for (const auto& command : commands) {
+        const QString usage = command->usage();
+        // A long usage line gets the summary on the next line.
+        const QString gap = usage.size() < kUsageWidth ? QString(kUsageWidth - usage.size(), u' ')
+                                                       : QStringLiteral("\n") + QString(kUsageWidth + 2, u' ');
+        text += QStringLiteral("  ") + usage + gap + command->summary() + u'\n';
+    }
     return text;
 }
 

@@ -3,9 +3,10 @@
 #include "config/Aes128Ecb.h"
 #include "config/ConfigLayout.h"
 #include "config/LittleEndian.h"
+#include "config/OwnerOnlyFile.h"
 
+#include <QBuffer>
 #include <QIODevice>
-#include <QSaveFile>
 
 namespace norvane {
 
@@ -85,21 +86,13 @@ bool WriteDcf(QIODevice& device, const DcfContents& contents, QString& error)
 
 bool SaveDcfFile(const QString& path, const DcfContents& contents, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (!WriteDcf(file, contents, error)) {
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
+    if (!WriteDcf(image, contents, error)) {
         error = QStringLiteral("%1: %2").arg(path, error);
         return false;
     }
-    // QSaveFile::commit misses a failure of its own final flush, so the data are flushed first.
-    if (!file.flush() || !file.commit()) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return SaveOwnerOnlyFile(path, image.data(), error);
 }
 
 } // namespace norvane

@@ -4,6 +4,10 @@
 #include "protocol/ConfigurationPageLines.h"
 #include "protocol/ReplyFraming.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
 namespace norvane {
 
 namespace {
@@ -29,12 +33,71 @@ QList<QByteArray> pageLines(ConfigPageWrite& write, std::int32_t page)
     return {};
 }
 
+bool unsendable(QByteArrayView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char byte) { return byte == '"' || static_cast<unsigned char>(byte) < 0x20; });
+}
+
 } // namespace
+
+std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std::int32_t page)
+{
+    const PrinterConfig& c = write.config;
+    std::optional<QByteArray> found;
+    const auto check = [&](const char* name, const auto& item) {
+        if (!found && item.isSet() && unsendable(item.text()))
+            found = name;
+    };
+    const auto checkCharacter = [&](const char* name, char character) {
+        if (!found && (character == '\r' || character == '\n'))
+            found = name;
+    };
+    const auto checkCertificate = [&](const char* name, const QString& path) {
+        if (!found && unsendable(QFile::encodeName(QFileInfo(path).fileName())))
+            found = name;
+    };
+    switch (static_cast<ConfigPage>(page)) {
+    case ConfigPage::ZEmulation:
+        checkCharacter("zControlPrefix", c.zControlPrefix.value);
+        checkCharacter("zFormatPrefix", c.zFormatPrefix.value);
+        checkCharacter("zDelimiter", c.zDelimiter.value);
+        break;
+    case ConfigPage::Wireless:
+        check("wifiSsid", c.wifiSsid);
+        check("wifiKey", c.wifiKey);
+        check("wifiUsername", c.wifiUsername);
+        check("wifiPassword", c.wifiPassword);
+        check("wifiIp", c.wifiIp);
+        check("wifiMask", c.wifiMask);
+        check("wifiGateway", c.wifiGateway);
+        check("wifiHostName", c.wifiHostName);
+        check("wifiBand", c.wifiBand);
+        checkCertificate("wifiCaCertName", write.certificates.ca);
+        checkCertificate("wifiClientCertName", write.certificates.client);
+        checkCertificate("wifiPrivateKeyName", write.certificates.privateKey);
+        break;
+    case ConfigPage::Bluetooth:
+        check("btPinCode", c.btPinCode);
+        check("btName", c.btName);
+        break;
+    case ConfigPage::FtpUpdate:
+        check("ftpServer", c.ftpServer);
+        check("ftpPath", c.ftpPath);
+        check("ftpDescriptionFile", c.ftpDescriptionFile);
+        check("ftpUser", c.ftpUser);
+        check("ftpPassword", c.ftpPassword);
+        break;
+    default:
+        break;
+    }
+    return found;
+}
 
 ResultCode WriteConfigurationPage(const OperationRequest& request)
 {
     auto* write = request.recordAs<ConfigPageWrite>();
-    if (!write)
+    if (!write || UnsendableTextField(*write, request.extra))
         return ResultCode::UnknowError;
     auto link = request.links.OpenLink(request.kind);
     if (!link)

@@ -448,3 +448,22 @@ TEST_F(ConfigurationWriteTest, failuresStopTheWriteWithoutRollingBack)
     EXPECT_EQ(writePage(0), ResultCode::DataTransmissionError);
     EXPECT_EQ(s.device->written, "SPEED 3.0\r\n");
 }
+
+TEST_F(ConfigurationWriteTest, aTextThePrintersQuotesCannotCarrySendsNothing)
+{
+    c.wifiPresent = 1;
+    c.wifiSsid.setText("Joe's \"fast\" net");
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiSsid"));
+    EXPECT_EQ(writePage(4), ResultCode::UnknowError);
+    EXPECT_TRUE(s.device->written.isEmpty());
+
+    c.wifiSsid.valid = 0; // an unset text is not sent, so it cannot harm
+    EXPECT_FALSE(UnsendableTextField(write, 4));
+    c.btName.setText("NAME\r\nINITIALPRINTER");
+    EXPECT_EQ(UnsendableTextField(write, 5), QByteArray("btName"));
+    write.certificates.ca = certificates.filePath("A\"B.PEM");
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiCaCertName"));
+    c.zDelimiter.set('\n');
+    EXPECT_EQ(UnsendableTextField(write, 1), QByteArray("zDelimiter"));
+    EXPECT_FALSE(UnsendableTextField(write, 0));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CliCommand.h"
+
+namespace norvane::cli {
+
+/// Converts between a .dcf file and the JSON form of its configuration, without a printer.
+class DcfCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("dcf"); }
+    QString usage() const override
+    {
+        return QStringLiteral("dcf to-json FILE.dcf [OUT.json] | from-json FILE.json OUT.dcf [--unit inch|mm]");
+    }
+    QString summary() const override { return QStringLiteral("convert a .dcf file to JSON and back"); }
+    bool needsPrinter() const override { return false; }
+    int execute(CliSession& session, const QStringList& arguments) override;
+};
+
+} // namespace norvane::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CliCommand.h"
+
+namespace norvane::cli {
+
+/// Writes one page of a configuration file (.dcf or JSON) to the printer, in the record's own unit.
+class WriteConfigCommand : public CliCommand
+{
+public:
+    QString name() const override { return QStringLiteral("write-config"); }
+    QString usage() const override
+    {
+        return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]");
+    }
+    QString summary() const override
+    {
+        return QStringLiteral("write page N of a .dcf or JSON configuration: 0 Common, 1 Z, 2 D, 3 RS-232,\n"
+                              "                             4 Wireless, 5 Bluetooth, 6 FTP Update");
+    }
+    int execute(CliSession& session, const QStringList& arguments) override;
+};
+
+} // namespace norvane::cli

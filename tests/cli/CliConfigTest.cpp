@@ -1,0 +1,118 @@
+#include "RunCli.h"
+#include "SimPrinter.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace norvane;
+using namespace norvane::test;
+
+class CliConfigTest : public ::testing::Test
+{
+protected:
+    int run(QStringList arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return cli::RunCli(QStringList{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.tcpPort)} + arguments, outStream,
+                           errStream);
+    }
+
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    static QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+    static void write(const QString& path, const QByteArray& contents)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+    SimPrinter sim;
+    QTemporaryDir dir;
+    QString out;
+    QString err;
+};
+
+TEST_F(CliConfigTest, readConfigPrintsTheRecordAsJson)
+{
+    ASSERT_EQ(run({"read-config"}), 0) << qPrintable(err);
+    const QJsonObject json = QJsonDocument::fromJson(out.toUtf8()).object();
+    EXPECT_EQ(json["edition"].toInt(), 108);
+    EXPECT_EQ(json["density"].toObject()["value"].toInt(), 8);
+    EXPECT_TRUE(json["density"].toObject()["valid"].toBool());
+    EXPECT_EQ(json["version"].toString(), "V2.03A NORVANE");
+}
+
+TEST_F(CliConfigTest, aDcfFileAndItsJsonConvertBothWays)
+{
+    ASSERT_EQ(run({"read-config", "--dcf", file("printer.dcf"), "--json", file("printer.json"), "--unit", "mm"}), 0);
+    EXPECT_EQ(contentsOf(file("printer.dcf")).size(), 2848);
+    EXPECT_EQ(QFile::permissions(file("printer.dcf")) & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+    EXPECT_EQ(contentsOf(file("printer.dcf")).mid(8, 4), QByteArray("\x01\0\0\0", 4)); // mm
+    EXPECT_TRUE(out.isEmpty());
+
+    ASSERT_EQ(run({"dcf", "to-json", file("printer.dcf")}), 0);
+    EXPECT_EQ(out.toUtf8(), contentsOf(file("printer.json")));
+    EXPECT_FALSE(QJsonDocument::fromJson(out.toUtf8()).object()["unitIsInch"].toInt());
+
+    ASSERT_EQ(run({"dcf", "from-json", file("printer.json"), file("again.dcf")}), 0);
+    EXPECT_EQ(contentsOf(file("again.dcf")), contentsOf(file("printer.dcf")));
+    ASSERT_EQ(run({"dcf", "from-json", file("printer.json"), file("inch.dcf"), "--unit", "inch"}), 0);
+    EXPECT_EQ(contentsOf(file("inch.dcf")).mid(8, 4), QByteArray(4, '\0'));
+}
+
+TEST_F(CliConfigTest, writeConfigSendsOnePageInTheRecordsUnit)
+{
+    ASSERT_EQ(run({"read-config", "--json", file("printer.json")}), 0);
+    QJsonObject json = QJsonDocument::fromJson(contentsOf(file("printer.json"))).object();
+    json["density"] = QJsonObject{{"valid", true}, {"value", 3}};
+    json["paperWidth"] = QJsonObject{{"valid", true}, {"value", 406}};
+    json["unitIsInch"] = 1;
+    write(file("changed.json"), QJsonDocument(json).toJson());
+    sim.printer.clearLogs();
+
+    ASSERT_EQ(run({"write-config", "--page", "0", file("changed.json")}), 0) << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.reports["DENSITY"] == "3"; }));
+    EXPECT_TRUE(sim.printer.received().contains("SIZE 2.00,2.00\r\n"));
+}
+
+TEST_F(CliConfigTest, badInputFilesExitWith65AndSayWhy)
+{
+    EXPECT_EQ(run({"write-config", "--page", "0", file("missing.json")}), 65);
+    EXPECT_TRUE(err.contains("missing.json"));
+
+    write(file("bad.json"), R"({"density": {"valid": true, "value": "dark"}})");
+    EXPECT_EQ(run({"write-config", "--page", "0", file("bad.json")}), 65);
+    EXPECT_TRUE(err.contains("density")) << qPrintable(err);
+
+    write(file("bad.dcf"), QByteArray(2848, 'x'));
+    EXPECT_EQ(run({"dcf", "to-json", file("bad.dcf")}), 65);
+    EXPECT_TRUE(err.contains("File Data Error"));
+
+    write(file("inject.json"), R"({"wifiPresent": 1, "wifiSsid": {"valid": true, "value": "a\"\r\nINITIALPRINTER"}})");
+    sim.printer.clearLogs();
+    EXPECT_EQ(run({"write-config", "--page", "4", file("inject.json")}), 65);
+    EXPECT_TRUE(err.contains("wifiSsid"));
+    EXPECT_TRUE(sim.printer.received().isEmpty());
+}
+
+TEST_F(CliConfigTest, usageAndOutputErrors)
+{
+    EXPECT_EQ(run({"write-config", "--page", "7", file("x.json")}), 64);
+    EXPECT_EQ(run({"write-config", file("x.json")}), 64);
+    EXPECT_EQ(run({"read-config", "--unit", "cm"}), 64);
+    EXPECT_EQ(run({"dcf", "convert", file("x")}), 64);
+    EXPECT_EQ(run({"read-config", "--json", file("no/such/folder/out.json")}), 73);
+}
