@@ -5,6 +5,7 @@
 #include "PasswordCommand.h"
 #include "ReadConfigCommand.h"
 #include "StatusCommand.h"
+#include "WirelessCommands.h"
 #include "WriteConfigCommand.h"
 
 namespace norvane::cli {
@@ -29,6 +30,10 @@ CliCommands AllCliCommands()
     add(std::make_unique<ReadConfigCommand>());
     add(std::make_unique<WriteConfigCommand>());
     add(std::make_unique<DcfCommand>());
+    add(std::make_unique<BluetoothScanCommand>());
+    add(std::make_unique<BluetoothConnectCommand>());
+    add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",
+                                           OperationCode::WirelessFactoryDefault));
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     return commands;

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <chrono>
 #include <cstdint>
+#include <utility>
 
 namespace norvane::sim {
 
@@ -27,7 +28,17 @@ struct PrinterState
     /// Certificates received by DLCERT, by their file name.
     QMap<QByteArray, QByteArray> certificates;
 
+    /// What the Bluetooth module finds when asked to search: name and address per device; without a
+    /// module the printer answers a count of -1. The search takes `scanTime`.
+    bool bluetoothModule = true;
+    QList<std::pair<QByteArray, QByteArray>> bluetoothDevices{{"Scanner-01", "00:1B:82:11:22:33"},
+                                                              {"Handheld-7", "00:1B:82:44:55:66"}};
+    std::chrono::milliseconds scanTime{200};
+    /// The device the module was last told to connect to as master.
+    QByteArray bluetoothMaster;
+
     int factoryDefaults = 0;
+    int wirelessFactoryDefaults = 0;
     int configurationPages = 0;
     int resets = 0;
     int startupProgramsIgnored = 0;

@@ -45,29 +45,30 @@ QByteArray Frame(const QByteArray& data)
 
 QList<Output> ApplyFault(SimFault fault, std::chrono::milliseconds delay, const Reply& reply)
 {
+    const auto wait = reply.delay;
     switch (fault) {
     case SimFault::None:
-        return {{reply.bytes, {}, false}};
+        break;
     case SimFault::NeverAnswer:
         return {};
     case SimFault::AnswerLate:
-        return {{reply.bytes, delay, false}};
+        return {{reply.bytes, wait + delay, false}};
     case SimFault::CloseMidReply:
-        return {{reply.bytes.first(reply.bytes.size() / 2), {}, true}};
+        return {{reply.bytes.first(reply.bytes.size() / 2), wait, true}};
     case SimFault::OversizedFrame:
         if (reply.framed)
-            return {{Frame(QByteArray(kOversizedLength, 'x')), {}, false}};
+            return {{Frame(QByteArray(kOversizedLength, 'x')), wait, false}};
         break;
     case SimFault::MalformedFrame:
         if (reply.framed)
-            return {{"{1x" + reply.bytes.mid(1), {}, false}};
+            return {{"{1x" + reply.bytes.mid(1), wait, false}};
         break;
     case SimFault::GarbageBeforeFrame:
         if (reply.framed)
-            return {{QByteArray("\x00\xff}|3|garbage\r\n", 15) + reply.bytes, {}, false}};
+            return {{QByteArray("\x00\xff}|3|garbage\r\n", 15) + reply.bytes, wait, false}};
         break;
     }
-    return {{reply.bytes, {}, false}};
+    return {{reply.bytes, wait, false}};
 }
 
 } // namespace norvane::sim

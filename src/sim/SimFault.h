@@ -29,6 +29,8 @@ struct Reply
 {
     QByteArray bytes;
     bool framed = false;
+    /// The time the printer takes before it answers, such as a device search.
+    std::chrono::milliseconds delay{0};
 };
 
 /// What goes out on the connection for one answer.

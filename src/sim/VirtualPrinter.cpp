@@ -1,5 +1,6 @@
 #include "VirtualPrinter.h"
 
+#include "BluetoothCommands.h"
 #include "CommonSettingCommands.h"
 #include "DiagnosticCommands.h"
 #include "EmulationSettingCommands.h"
@@ -14,6 +15,7 @@ namespace norvane::sim {
 VirtualPrinter::VirtualPrinter()
 {
     m_families.push_back(std::make_unique<StatusCommands>());
+    m_families.push_back(std::make_unique<BluetoothCommands>()); // before the other diagnostic reports
     m_families.push_back(std::make_unique<DiagnosticCommands>());
     m_families.push_back(std::make_unique<PrinterFunctionCommands>());
     m_families.push_back(std::make_unique<PasswordCommands>());

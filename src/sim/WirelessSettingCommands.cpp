@@ -1,6 +1,7 @@
 #include "WirelessSettingCommands.h"
 
 #include "CommandArguments.h"
+#include "PrinterProfile.h"
 
 #include <array>
 #include <utility>
@@ -111,6 +112,14 @@ bool WirelessSettingCommands::handle(const Command& command, PrinterState& state
         reports["WIFIROAMDELTA"] = roaming.value(1);
     } else if (line.startsWith("DLCERT ")) {
         return storeCertificate(command, state);
+    } else if (line == "WLAN DEFAULT") {
+        const auto factory = FactoryReports(reports.value("EDITION").toInt());
+        for (auto entry = factory.begin(); entry != factory.end(); ++entry) {
+            if (entry.key().startsWith("WIFI"))
+                reports[entry.key()] = entry.value();
+        }
+        state.certificates.clear();
+        ++state.wirelessFactoryDefaults;
     } else {
         return false;
     }

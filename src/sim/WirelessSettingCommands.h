@@ -4,8 +4,8 @@
 
 namespace norvane::sim {
 
-/// The built-in wireless module's WLAN lines, the certificates sent with DLCERT, Bluetooth (BT) and the
-/// firmware update settings (FTPUPD).
+/// The built-in wireless module's WLAN lines (WLAN DEFAULT restores its factory settings), the
+/// certificates sent with DLCERT, Bluetooth (BT) and the firmware update settings (FTPUPD).
 class WirelessSettingCommands : public CommandFamily
 {
 public:

@@ -51,6 +51,10 @@ int main(int argc, char** argv)
         {QStringLiteral("password"), QStringLiteral("The printer password (editions above 100)."),
          QStringLiteral("TEXT")},
         {QStringLiteral("emulation"), QStringLiteral("The active emulation: 0 ZPL2, 1 CPCL."), QStringLiteral("N")},
+        {QStringLiteral("bt-devices"),
+         QStringLiteral("What a Bluetooth search finds: NAME=ADDRESS pairs joined by \";\", or \"none\" for a\n"
+                        "printer without a Bluetooth module."),
+         QStringLiteral("LIST")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -74,6 +78,16 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("emulation")))
             state.reports["ACT_EMULATION"] =
                 QByteArray::number(parseNumber(parser.value(QStringLiteral("emulation")), "emulation"));
+        if (parser.isSet(QStringLiteral("bt-devices"))) {
+            const QString devices = parser.value(QStringLiteral("bt-devices"));
+            state.bluetoothModule = devices != QStringLiteral("none");
+            state.bluetoothDevices.clear();
+            for (const QString& device : devices.split(u';', Qt::SkipEmptyParts)) {
+                if (state.bluetoothModule)
+                    state.bluetoothDevices.append(
+                        {device.section(u'=', 0, 0).toLatin1(), device.section(u'=', 1).toLatin1()});
+            }
+        }
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

@@ -118,3 +118,29 @@ TEST_F(CliTest, theEmulationIsShownAndChosenByName)
     EXPECT_EQ(run({"emulation", "set", "escp"}), 64);
     EXPECT_EQ(run({"--lpt", sim.ptyPath, "emulation", "get"}, false), 3);
 }
+
+TEST_F(CliTest, bluetoothDevicesAreListedAndConnected)
+{
+    sim.links->timeouts().bluetoothScan = std::chrono::milliseconds(2000);
+    EXPECT_EQ(run({"bt-scan"}), 0);
+    EXPECT_EQ(out, "00:1B:82:11:22:33\tScanner-01\n00:1B:82:44:55:66\tHandheld-7\n");
+
+    sim.printer.withState([](sim::PrinterState& state) { state.bluetoothModule = false; });
+    EXPECT_EQ(run({"bt-scan"}), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(err, "Can't find Bluetooth module!\n");
+
+    EXPECT_EQ(run({"bt-connect", "00:1B:82:44:55:66"}), 0);
+    EXPECT_TRUE(
+        sim.waitFor([](const sim::PrinterState& state) { return state.bluetoothMaster == "00:1B:82:44:55:66"; }));
+    EXPECT_EQ(run({"bt-connect", "a\"b"}), 64);
+    EXPECT_EQ(run({"bt-connect"}), 64);
+}
+
+TEST_F(CliTest, wirelessFactoryDefaultRestoresTheModulesSettings)
+{
+    sim.printer.withState([](sim::PrinterState& state) { state.reports["WIFISSID"] = "Office"; });
+    EXPECT_EQ(run({"wlan-default"}), 0);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wirelessFactoryDefaults == 1; }));
+    EXPECT_EQ(sim.printer.snapshot().reports["WIFISSID"], "");
+}

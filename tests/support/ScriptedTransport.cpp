@@ -21,6 +21,8 @@ bool ScriptedTransport::writeChunk(QByteArrayView chunk)
 std::size_t ScriptedTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds)
 {
     ++m_device->fetches;
+    if (m_device->arrive)
+        m_device->input.append(m_device->arrive());
     const auto count = std::min<std::size_t>(capacity, static_cast<std::size_t>(m_device->input.size()));
     if (count == 0)
         ++m_device->emptyFetches;

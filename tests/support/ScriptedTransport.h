@@ -27,6 +27,8 @@ struct ScriptedDevice
     int failChunk = -1; ///< the index of the chunk whose write fails, counted over the device's life
     /// Called with every chunk; what it returns is queued as input (a printer answering).
     std::function<QByteArray(QByteArrayView)> respond;
+    /// Called at every fetch; what it returns arrives then (a printer answering after a while).
+    std::function<QByteArray()> arrive;
 };
 
 class ScriptedTransport : public Transport

@@ -14,6 +14,8 @@ struct LinkTimeouts
     /// A TCP chunk whose wait to send ends without transfer is tried again this many times before the write
     /// fails, so a printer that stops reading costs at most four waits (two minutes) instead of hanging forever.
     int ethernetStalledWriteRetries = 3;
+    /// How long the printer's Bluetooth module is given to search for devices before its answer is read.
+    std::chrono::milliseconds bluetoothScan{60000};
 };
 
 } // namespace norvane

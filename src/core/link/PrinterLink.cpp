@@ -89,15 +89,22 @@ bool PrinterLink::ReadByte(std::uint8_t& out)
 {
     if (!m_ring || !m_transport)
         return false;
-    if (m_ring->count() == 0 && !fetch())
+    if (m_ring->count() == 0 && !fetch(m_readTimeout))
         return false;
     return m_ring->take(out);
 }
 
-bool PrinterLink::fetch()
+bool PrinterLink::WaitForInput(std::chrono::milliseconds timeout)
+{
+    if (!m_ring || !m_transport)
+        return false;
+    return m_ring->count() > 0 || fetch(timeout);
+}
+
+bool PrinterLink::fetch(std::chrono::milliseconds timeout)
 {
     std::array<std::uint8_t, 4096> buffer{};
-    const std::size_t received = m_transport->fetch(buffer.data(), fetchSize(m_kind), m_readTimeout);
+    const std::size_t received = m_transport->fetch(buffer.data(), fetchSize(m_kind), timeout);
     m_ring->append(buffer.data(), received);
     return received > 0;
 }

@@ -33,6 +33,8 @@ public:
     std::size_t ReadBytes(char* out, std::size_t count);
     /// Forgets everything received so far, before a reply that takes long to come.
     void DiscardInput();
+    /// Waits at most `timeout` for input without taking it; true as soon as some is there.
+    bool WaitForInput(std::chrono::milliseconds timeout);
     /// May be called any number of times.
     void CloseLink();
 
@@ -41,7 +43,7 @@ public:
 
 private:
     bool writeInChunks(QByteArrayView data, std::size_t chunkSize);
-    bool fetch();
+    bool fetch(std::chrono::milliseconds timeout);
 
     InterfaceKind m_kind;
     std::unique_ptr<Transport> m_transport;

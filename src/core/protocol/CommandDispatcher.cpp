@@ -4,6 +4,7 @@
 #include "link/Progress.h"
 #include "protocol/DialogOperations.h"
 #include "protocol/PrinterOperations.h"
+#include "protocol/WirelessOperations.h"
 
 #include <QByteArray>
 
@@ -25,6 +26,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
 {
     RegisterPrinterOperations(*this);
     RegisterDialogOperations(*this);
+    RegisterWirelessOperations(*this);
 }
 
 void CommandDispatcher::registerOperation(OperationCode op, Operation operation)

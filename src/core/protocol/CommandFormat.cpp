@@ -29,4 +29,11 @@ QByteArray Quoted(QByteArrayView text)
     return '"' + text.toByteArray() + '"';
 }
 
+bool QuotableText(QByteArrayView text)
+{
+    return std::none_of(text.begin(), text.end(), [](char byte) {
+        return byte == '"' || static_cast<unsigned char>(byte) < 0x20 || byte == 0x7f;
+    });
+}
+
 } // namespace norvane

@@ -15,4 +15,8 @@ QByteArray ZeroPadded(std::int32_t value, int width);
 /// `text` between double quotes, as the printer's string parameters are written.
 QByteArray Quoted(QByteArrayView text);
 
+/// Whether `text` fits between the printer's quotes: they have no escape, so a double quote would end the
+/// text early and a control character such as a line break would start a command of its own.
+bool QuotableText(QByteArrayView text);
+
 } // namespace norvane

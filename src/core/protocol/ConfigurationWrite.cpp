@@ -1,12 +1,12 @@
 #include "protocol/ConfigurationWrite.h"
 
 #include "link/LinkLayer.h"
+#include "protocol/CommandFormat.h"
 #include "protocol/ConfigurationPageLines.h"
 #include "protocol/ReplyFraming.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 
 namespace norvane {
 
@@ -33,12 +33,6 @@ QList<QByteArray> pageLines(ConfigPageWrite& write, std::int32_t page)
     return {};
 }
 
-bool unsendable(QByteArrayView text)
-{
-    return std::any_of(text.begin(), text.end(),
-                       [](char byte) { return byte == '"' || static_cast<unsigned char>(byte) < 0x20; });
-}
-
 } // namespace
 
 std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std::int32_t page)
@@ -46,7 +40,7 @@ std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std:
     const PrinterConfig& c = write.config;
     std::optional<QByteArray> found;
     const auto check = [&](const char* name, const auto& item) {
-        if (!found && item.isSet() && unsendable(item.text()))
+        if (!found && item.isSet() && !QuotableText(item.text()))
             found = name;
     };
     const auto checkCharacter = [&](const char* name, char character) {
@@ -54,7 +48,7 @@ std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std:
             found = name;
     };
     const auto checkCertificate = [&](const char* name, const QString& path) {
-        if (!found && unsendable(QFile::encodeName(QFileInfo(path).fileName())))
+        if (!found && !QuotableText(QFile::encodeName(QFileInfo(path).fileName())))
             found = name;
     };
     switch (static_cast<ConfigPage>(page)) {

@@ -1,6 +1,7 @@
 #include "protocol/PrinterPassword.h"
 
 #include "link/LinkLayer.h"
+#include "protocol/CommandFormat.h"
 #include "protocol/ReplyFraming.h"
 
 namespace norvane {
@@ -45,11 +46,8 @@ QString NewPasswordProblem(const QByteArray& password)
 {
     if (password.size() > kMaxPasswordLength)
         return QStringLiteral("The password may have at most %1 characters.").arg(kMaxPasswordLength);
-    for (const char byte : password) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value < 0x20 || value == 0x7f || byte == '"')
-            return QStringLiteral("The password may not contain double quotes or control characters.");
-    }
+    if (!QuotableText(password))
+        return QStringLiteral("The password may not contain double quotes or control characters.");
     return {};
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "link/LinkTimeouts.h"
+#include "link/Transport.h"
+
+#include <QRect>
+#include <memory>
+
+namespace norvane::ui {
+
+/// What the main window takes from its surroundings; the defaults are those of the installed program.
+struct MainWindowEnvironment
+{
+    /// Opens the printer links; null for the machine's own devices.
+    std::unique_ptr<TransportOpener> transportOpener;
+    LinkTimeouts timeouts;
+    /// The screen the window fits itself to and centres on; a null rectangle means the primary screen.
+    QRect screen;
+};
+
+} // namespace norvane::ui

@@ -1,0 +1,370 @@
+#include "TFormMain.h"
+
+#include "PasswordGate.h"
+#include "RadioGroup.h"
+#include "TActiveEmu.h"
+#include "TFormLPTSetup.h"
+#include "TFormPasswordSetup.h"
+#include "TFormRs232Setup.h"
+#include "UserPrompts.h"
+#include "WindowPlacement.h"
+#include "link/SystemTransportOpener.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace norvane::ui {
+
+namespace {
+
+// The content is laid out at fixed places, because the scroll bar moves the top row and the pages by
+// setting their tops.
+constexpr int kContentWidth = 960;
+constexpr int kContentHeight = 700;
+constexpr int kTopRowHeight = 48;
+constexpr int kScrollBarWidth = 20;
+constexpr int kScrollRange = 100;
+/// Screens lower than this get a window 100 pixels lower, with the scroll bar to reach the rest.
+constexpr int kSmallScreenHeight = 768;
+constexpr int kClockIntervalMs = 1000;
+
+const char* const kLanguageNames[] = {
+    "English",
+    "Traditional Chinese",
+    "Simplified Chinese",
+    "Japanese",
+    "Spanish",
+    "Portuguese",
+    "German",
+    "French",
+    "Italian",
+    "Russian",
+    "Polish",
+    "Lithuanian",
+    "Czech",
+    "Ukrainian",
+};
+
+template <typename Widget, typename... Arguments> Widget* named(const char* name, Arguments&&... arguments)
+{
+    auto* widget = new Widget(std::forward<Arguments>(arguments)...);
+    widget->setObjectName(QLatin1StringView(name));
+    return widget;
+}
+
+QLabel* addPanel(QStatusBar& bar, const char* name, int width, int stretch = 0)
+{
+    auto* panel = named<QLabel>(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(width);
+    bar.addWidget(panel, stretch);
+    return panel;
+}
+
+} // namespace
+
+TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_prompts(prompts),
+      m_screen(environment.screen.isNull() ? QGuiApplication::primaryScreen()->geometry() : environment.screen),
+      m_formProcess(m_screen), m_links(m_linkSettings, m_progress,
+                                       environment.transportOpener ? std::move(environment.transportOpener)
+                                                                   : std::make_unique<SystemTransportOpener>()),
+      m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); })
+{
+    m_links.timeouts() = environment.timeouts;
+    m_progress.setView(&m_formProcess);
+
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QLatin1StringView(kMainWindowCaption));
+    QWidget* content = buildContent();
+    setCentralWidget(content);
+    buildStatusBar();
+
+    fitToScreen(*content);
+    m_pageControl1->setCurrentIndex(0);
+    ClearConfig(m_config);
+    showLinkDisplay();
+    firstContact();
+}
+
+TFormMain::~TFormMain() = default;
+
+QWidget* TFormMain::buildContent()
+{
+    auto* content = new QWidget;
+    buildTopRow(*content);
+
+    m_pageControl1 = named<QTabWidget>("PageControl1", content);
+    m_pageControl1->setGeometry(4, kTopRowHeight, kContentWidth - 8, kContentHeight - kTopRowHeight - 4);
+    m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
+    m_pageControl1->addTab(named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
+    m_pageControl1->addTab(named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
+    m_pageControl1->addTab(named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
+
+    m_scrollBar1 = named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
+    m_scrollBar1->setRange(0, kScrollRange);
+    connect(m_scrollBar1, &QScrollBar::valueChanged, this, &TFormMain::ScrollBar1Change);
+    return content;
+}
+
+void TFormMain::buildTopRow(QWidget& content)
+{
+    m_groupBoxLanguage = named<QGroupBox>("GroupBoxLanguage", QStringLiteral("Language"), &content);
+    m_groupBoxLanguage->setGeometry(4, 0, 200, kTopRowHeight);
+    auto* comboBoxLanguage = named<QComboBox>("ComboBoxLanguage");
+    for (const char* name : kLanguageNames)
+        comboBoxLanguage->addItem(QLatin1StringView(name));
+    auto* languageLayout = new QHBoxLayout(m_groupBoxLanguage);
+    languageLayout->setContentsMargins(6, 0, 6, 4);
+    languageLayout->addWidget(comboBoxLanguage);
+
+    m_radioGroupUnit =
+        named<RadioGroup>("RadioGroupUnit", QStringLiteral("Unit"),
+                          QStringList{QStringLiteral("inch"), QStringLiteral("mm")}, Qt::Horizontal, &content);
+    m_radioGroupUnit->setGeometry(212, 0, 140, kTopRowHeight);
+    m_radioGroupUnit->layout()->setContentsMargins(8, 0, 6, 4);
+    m_radioGroupUnit->setItemIndex(0);
+
+    m_groupBoxInterFace = named<QGroupBox>("GroupBoxInterFace", QStringLiteral("Interface"), &content);
+    m_groupBoxInterFace->setGeometry(360, 0, 240, kTopRowHeight);
+    m_comboBoxInterFace = named<QComboBox>("ComboBoxInterFace");
+    m_comboBoxInterFace->addItems(
+        {QStringLiteral("USB"), QStringLiteral("COM"), QStringLiteral("LPT"), QStringLiteral("ETHERNET")});
+    m_buttonInterFace = named<QPushButton>("ButtonInterFace", QStringLiteral("Setup"));
+    m_buttonInterFace->setEnabled(false);
+    auto* interfaceLayout = new QHBoxLayout(m_groupBoxInterFace);
+    interfaceLayout->setContentsMargins(6, 0, 6, 4);
+    interfaceLayout->addWidget(m_comboBoxInterFace, 1);
+    interfaceLayout->addWidget(m_buttonInterFace);
+    connect(m_comboBoxInterFace, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxInterFaceChange);
+    connect(m_buttonInterFace, &QPushButton::clicked, this, &TFormMain::ButtonInterFaceClick);
+}
+
+QWidget* TFormMain::buildPrinterConfigurationPage()
+{
+    auto* page = named<QWidget>("TabSheet1");
+    buildPrinterStatus(*page)->setGeometry(8, 8, 196, 84);
+    QGroupBox* printerFunction = buildPrinterFunction(*page);
+    printerFunction->setGeometry(8, 100, 196, printerFunction->sizeHint().height());
+    // An empty frame, sized for the configuration pages it will hold.
+    named<QGroupBox>("GroupBoxPrintreConfig", QStringLiteral("Printer Configuration"), page)
+        ->setGeometry(212, 8, 728, 592);
+    return page;
+}
+
+QGroupBox* TFormMain::buildPrinterStatus(QWidget& page)
+{
+    auto* group = named<QGroupBox>("GroupBoxPrinterStatus", QStringLiteral("Printer Status"), &page);
+    m_buttonGetStatus = named<QPushButton>("ButtonGetStatus", QStringLiteral("Get Status"));
+    m_editPrinterStatus = named<QLineEdit>("EditPrinterStatus");
+    m_editPrinterStatus->setReadOnly(true);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_buttonGetStatus);
+    layout->addWidget(m_editPrinterStatus);
+    connect(m_buttonGetStatus, &QPushButton::clicked, this, &TFormMain::ButtonGetStatusClick);
+    return group;
+}
+
+QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
+{
+    struct FunctionButton
+    {
+        const char* name;
+        const char* caption;
+        void (TFormMain::*click)();
+    };
+    // The buttons of later features are in place and do nothing yet.
+    const FunctionButton buttons[] = {
+        {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
+        {"ButtonDump", "Dump Text", nullptr},
+        {"ButtonSelfTest", "Configuration Page", &TFormMain::ButtonSelfTestClick},
+        {"ButtonRTCSetTime", "RTC Setup", nullptr},
+        {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
+        {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
+        {"ButtonTestPatern", "Print Test Page", nullptr},
+        {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
+        {"ButtonEthernet", "Ethernet Setup", nullptr},
+        {"ButtonPassword", "Password Setup", &TFormMain::ButtonPasswordClick},
+        {"ButtonLineModeOut", "Exit Line Mode", &TFormMain::ButtonLineModeOutClick},
+        {"ButtonActEmulation", "Active Emulation", &TFormMain::ButtonActEmulationClick},
+    };
+    auto* group = named<QGroupBox>("GroupBoxPrinterFunction", QStringLiteral("Printer Function"), &page);
+    auto* layout = new QVBoxLayout(group);
+    for (const FunctionButton& button : buttons) {
+        auto* widget = named<QPushButton>(button.name, QLatin1StringView(button.caption));
+        layout->addWidget(widget);
+        if (button.click)
+            connect(widget, &QPushButton::clicked, this, button.click);
+    }
+    group->findChild<QPushButton*>(QStringLiteral("ButtonEthernet"))->hide();
+    return group;
+}
+
+void TFormMain::buildStatusBar()
+{
+    auto* statusBar1 = named<QStatusBar>("StatusBar1");
+    statusBar1->setSizeGripEnabled(false);
+    m_parallelPanel = addPanel(*statusBar1, "Panel0", 80);
+    m_serialPanel = addPanel(*statusBar1, "Panel1", 220);
+    addPanel(*statusBar1, "Panel2", 0, 1);
+    m_clockPanel = addPanel(*statusBar1, "Panel3", 170);
+    setStatusBar(statusBar1);
+
+    m_timer1 = named<QTimer>("Timer1", this);
+    m_timer1->setInterval(kClockIntervalMs);
+    connect(m_timer1, &QTimer::timeout, this, &TFormMain::Timer1Timer);
+    m_timer1->start();
+}
+
+void TFormMain::fitToScreen(QWidget& content)
+{
+    QSize size(kContentWidth + kScrollBarWidth, kContentHeight);
+    if (m_screen.height() < kSmallScreenHeight) {
+        size.rheight() -= kScrollRange;
+    } else {
+        m_scrollBar1->setEnabled(false);
+        m_scrollBar1->hide();
+        size.rwidth() -= kScrollBarWidth;
+    }
+    m_scrollBar1->setGeometry(kContentWidth, 0, kScrollBarWidth, size.height());
+    content.setFixedSize(size);
+    setFixedSize(sizeHint());
+    CentreOnScreen(*this, m_screen);
+}
+
+void TFormMain::showLinkDisplay()
+{
+    m_parallelPanel->setText(ParallelLinkDisplayText(m_linkSettings.parallel));
+    m_serialPanel->setText(SerialLinkDisplayText(m_linkSettings.serial));
+}
+
+void TFormMain::firstContact()
+{
+    // Straight to the dispatcher: nothing is shown for a printer that is absent or silent.
+    const InterfaceKind kind = currentKind();
+    if (m_dispatcher.dispatch(OperationCode::LinkTest, kind) != ResultCode::Success)
+        return;
+    PrinterConfig config;
+    ClearConfig(config);
+    if (m_dispatcher.dispatch(OperationCode::ExitLineMode, kind) != ResultCode::Success)
+        return;
+    if (m_dispatcher.dispatch(OperationCode::ReadConfiguration, kind, &config, 0) != ResultCode::Success)
+        return;
+    m_config = config;
+}
+
+InterfaceKind TFormMain::currentKind() const
+{
+    return static_cast<InterfaceKind>(m_comboBoxInterFace->currentIndex());
+}
+
+void TFormMain::ComboBoxInterFaceChange()
+{
+    const InterfaceKind kind = currentKind();
+    m_buttonInterFace->setEnabled(kind != InterfaceKind::Usb);
+    // Nothing can be read over a parallel port.
+    m_buttonGetStatus->setEnabled(kind != InterfaceKind::Lpt);
+}
+
+void TFormMain::ButtonInterFaceClick()
+{
+    switch (currentKind()) {
+    case InterfaceKind::Com: {
+        TFormRs232Setup dialog(m_linkSettings.serial, this);
+        dialog.exec();
+        break;
+    }
+    case InterfaceKind::Lpt: {
+        TFormLPTSetup dialog(m_linkSettings.parallel, this);
+        dialog.exec();
+        break;
+    }
+    case InterfaceKind::Usb:
+    case InterfaceKind::Ethernet:
+        break;
+    }
+    showLinkDisplay();
+}
+
+void TFormMain::ButtonGetStatusClick()
+{
+    if (m_runner.RunOperation(OperationCode::ReadStatus, &m_statusFlags) == ResultCode::Success)
+        m_editPrinterStatus->setText(StatusText(m_statusFlags));
+}
+
+void TFormMain::ButtonInitialClick()
+{
+    if (PasswordGate(m_runner))
+        m_runner.RunOperation(OperationCode::FactoryDefault);
+}
+
+void TFormMain::ButtonSelfTestClick()
+{
+    m_runner.RunOperation(OperationCode::PrintConfigurationPage);
+}
+
+void TFormMain::ButtonRestPrinterClick()
+{
+    m_runner.RunOperation(OperationCode::ResetPrinter);
+}
+
+void TFormMain::ButtonIgnoreAutoClick()
+{
+    m_runner.RunOperation(OperationCode::IgnoreStartupProgram);
+}
+
+void TFormMain::ButtonPasswordClick()
+{
+    QByteArray current;
+    if (m_runner.RunOperation(OperationCode::ReadPassword, &current) != ResultCode::Success)
+        return;
+    PasswordRecord record{current};
+    TFormPasswordSetup dialog(record, m_prompts, this);
+    PlaceAtThirdOf(dialog, *this);
+    dialog.exec();
+    // Cancelled, or the same password typed again: nothing to send.
+    if (record.password == current)
+        return;
+    m_runner.RunOperation(OperationCode::SendPassword, &record.password);
+}
+
+void TFormMain::ButtonLineModeOutClick()
+{
+    m_runner.RunOperation(OperationCode::ExitLineMode);
+}
+
+void TFormMain::ButtonActEmulationClick()
+{
+    TActiveEmu dialog(m_dispatcher, currentKind(), this);
+    dialog.exec();
+}
+
+void TFormMain::Timer1Timer()
+{
+    m_clockPanel->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+}
+
+void TFormMain::ScrollBar1Change(int position)
+{
+    m_groupBoxLanguage->move(m_groupBoxLanguage->x(), -position);
+    m_radioGroupUnit->move(m_radioGroupUnit->x(), -position);
+    m_groupBoxInterFace->move(m_groupBoxInterFace->x(), -position);
+    m_pageControl1->move(m_pageControl1->x(), kTopRowHeight - position);
+}
+
+} // namespace norvane::ui

@@ -1,0 +1,53 @@
+#include "TFormPassword.h"
+
+#include "UserPrompts.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace norvane::ui {
+
+TFormPassword::TFormPassword(PasswordRecord& record, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_record(record), m_prompts(prompts),
+      m_editPassword(new QLineEdit)
+{
+    setObjectName(QStringLiteral("FormPassword"));
+    setWindowTitle(QStringLiteral("Please enter your password"));
+    m_editPassword->setObjectName(QStringLiteral("EditPassword"));
+    m_editPassword->setMinimumWidth(260);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_editPassword);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &TFormPassword::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormPassword::ButtonCancelClick);
+}
+
+void TFormPassword::ButtonOKClick()
+{
+    if (m_editPassword->text() != QString::fromLatin1(m_record.password)) {
+        m_prompts.showMessage(QStringLiteral("Incorrect"));
+        return;
+    }
+    m_record.confirmed = true;
+    accept();
+}
+
+void TFormPassword::ButtonCancelClick()
+{
+    m_record.confirmed = false;
+    reject();
+}
+
+} // namespace norvane::ui

@@ -1,0 +1,87 @@
+#include "TFormPasswordSetup.h"
+
+#include "UserPrompts.h"
+#include "protocol/PrinterPassword.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace norvane::ui {
+
+namespace {
+
+QLineEdit* addEdit(QFormLayout& form, const char* labelName, const QString& labelText, const char* editName)
+{
+    auto* label = new QLabel(labelText);
+    label->setObjectName(QLatin1StringView(labelName));
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1StringView(editName));
+    edit->setMinimumWidth(220);
+    form.addRow(label, edit);
+    return edit;
+}
+
+} // namespace
+
+TFormPasswordSetup::TFormPasswordSetup(PasswordRecord& record, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_record(record), m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("FormPasswordSetup"));
+    setWindowTitle(QStringLiteral("Password Setup"));
+
+    auto* form = new QFormLayout;
+    m_editOldPassword = addEdit(*form, "LabelOldPassword", QStringLiteral("Old Password"), "EditOldPassword");
+    m_editNewPassword = addEdit(*form, "LabelNewPassword", QStringLiteral("New Password"), "EditNewPassword");
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonCancelClick);
+}
+
+void TFormPasswordSetup::ButtonOKClick()
+{
+    if (m_editOldPassword->text() != QString::fromLatin1(m_record.password)) {
+        m_prompts.showMessage(QStringLiteral("Incorrect"));
+        return;
+    }
+    if (const QString problem = newPasswordProblem(); !problem.isEmpty()) {
+        m_prompts.showMessage(problem);
+        return;
+    }
+    m_record.password = m_editNewPassword->text().toLatin1();
+    m_record.confirmed = true;
+    accept();
+}
+
+void TFormPasswordSetup::ButtonCancelClick()
+{
+    m_record.confirmed = false;
+    reject();
+}
+
+QString TFormPasswordSetup::newPasswordProblem() const
+{
+    const QString typed = m_editNewPassword->text();
+    const QByteArray password = typed.toLatin1();
+    // Anything beyond Latin-1 would reach the printer as '?', a password nobody could type again.
+    if (QString::fromLatin1(password) != typed)
+        return QStringLiteral("The password may hold Latin-1 characters only.");
+    return NewPasswordProblem(password);
+}
+
+} // namespace norvane::ui

@@ -1,0 +1,68 @@
+// norvane-config: the desktop configuration utility for Norvane thermal label printers.
+
+#include "MessageBoxPrompts.h"
+#include "TFormMain.h"
+#include "link/SystemTransportOpener.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QUrl>
+#include <cstdio>
+
+using namespace norvane;
+using namespace norvane::ui;
+
+namespace {
+
+/// HOST or HOST:PORT; an IPv6 address goes in brackets.
+bool parseNetTarget(const QString& text, EthernetLinkSettings& ethernet)
+{
+    const QUrl url(QStringLiteral("tcp://") + text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty() || !url.path().isEmpty() || !url.userInfo().isEmpty())
+        return false;
+    ethernet.host = url.host();
+    ethernet.port = url.port(ethernet.port);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("norvane-config"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The Norvane Configuration Utility. The options are for development and the demo, with the virtual\n"
+        "printer norvane-sim; the program itself starts with every setting at its default."));
+    parser.addHelpOption();
+    const QCommandLineOption usbRoot(
+        QStringLiteral("usb-root"),
+        QStringLiteral("Look for USB printers under DIR/sys and DIR/dev (what norvane-sim --usb DIR serves)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption net(QStringLiteral("net"),
+                                 QStringLiteral("Preset the ETHERNET interface's host and port (default 9100)."),
+                                 QStringLiteral("HOST:PORT"));
+    parser.addOptions({usbRoot, net});
+    parser.process(app);
+
+    EthernetLinkSettings ethernet;
+    if (parser.isSet(net) && !parseNetTarget(parser.value(net), ethernet)) {
+        std::fprintf(stderr, "norvane-config: --net takes HOST:PORT, not %s\n", qPrintable(parser.value(net)));
+        return 64;
+    }
+
+    MainWindowEnvironment environment;
+    if (parser.isSet(usbRoot)) {
+        const QString dir = parser.value(usbRoot);
+        environment.transportOpener = std::make_unique<SystemTransportOpener>(
+            UsbDeviceRoots{dir + QStringLiteral("/sys"), dir + QStringLiteral("/dev")});
+    }
+
+    MessageBoxPrompts prompts(QString::fromLatin1(kMainWindowCaption));
+    TFormMain window(prompts, std::move(environment));
+    window.linkSettings().ethernet = ethernet;
+    window.show();
+    return app.exec();
+}

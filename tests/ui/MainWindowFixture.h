@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "SimPrinter.h"
+#include "TFormMain.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace norvane::test {
+
+/// Every link the window opened: its kind, and whether the main window was enabled at that moment.
+struct LinkOpening
+{
+    InterfaceKind kind;
+    bool mainWindowEnabled;
+};
+
+/// A port on 127.0.0.1 that nobody listens on.
+int ClosedLoopbackPort();
+
+/// A main window pointed at the virtual printer, its messages recorded instead of shown.
+class MainWindowFixture : public ::testing::Test
+{
+protected:
+    /// A screen on which the whole window fits.
+    static constexpr QRect kLargeScreen{0, 0, 1920, 1080};
+
+    /// Creates and shows the window; the USB tree holds the virtual printer only when asked.
+    ui::TFormMain& openWindow(bool withUsbPrinter = false, QRect screen = kLargeScreen);
+    /// Chooses ETHERNET, pointed at the virtual printer.
+    void useEthernet();
+    void chooseInterface(InterfaceKind kind);
+    QString statusPanel(int index) const;
+    bool printerReceived(const QByteArray& bytes);
+
+    SimPrinter sim;
+    QTemporaryDir emptyUsbTree;
+    ScriptedPrompts prompts;
+    std::vector<LinkOpening> openings;
+    std::unique_ptr<ui::TFormMain> window;
+};
+
+} // namespace norvane::test
