@@ -1,19 +1,43 @@
 #include "MessageBoxPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace norvane::ui {
 
+namespace {
+
+/// A window created under a disabled owner stays enabled, so the prompt can be answered while an
+/// operation keeps the main window disabled.
+QWidget* owner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
+} // namespace
+
 void MessageBoxPrompts::showMessage(const QString& text)
 {
-    // A window created under a disabled owner stays enabled, so the box can be answered while an
-    // operation keeps the main window disabled.
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner)
-        owner = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, owner());
     box.exec();
+}
+
+QString MessageBoxPrompts::chooseOpenFile(const QString& filter)
+{
+    QFileDialog dialog(owner(), QString(), QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString MessageBoxPrompts::chooseSaveFile(const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dialog(owner(), QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace norvane::ui

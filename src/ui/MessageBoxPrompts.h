@@ -2,15 +2,19 @@
 
 #include "UserPrompts.h"
 
+class QWidget;
+
 namespace norvane::ui {
 
-/// The prompts of the running program: a message box over the window that asked.
+/// The prompts of the running program: message boxes and file dialogs over the window that asked.
 class MessageBoxPrompts : public UserPrompts
 {
 public:
     explicit MessageBoxPrompts(QString title) : m_title(std::move(title)) {}
 
     void showMessage(const QString& text) override;
+    QString chooseOpenFile(const QString& filter) override;
+    QString chooseSaveFile(const QString& filter, const QString& defaultSuffix) override;
 
 private:
     QString m_title;

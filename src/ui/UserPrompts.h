@@ -4,13 +4,20 @@
 
 namespace norvane::ui {
 
-/// Every message a window shows goes through here: the program shows message boxes, tests record the texts.
+/// Every message and file choice a window asks of the user goes through here: the program shows message
+/// boxes and file dialogs, tests record the texts and answer in their place.
 class UserPrompts
 {
 public:
     virtual ~UserPrompts() = default;
     /// A modal message with one button; returns once the user has closed it.
     virtual void showMessage(const QString& text) = 0;
+    /// An existing file to read, or an empty text when the user cancels. `filter` is in Qt's form, for
+    /// example "Certificate files (*.der *.cer *.pem);;All files (*)".
+    virtual QString chooseOpenFile(const QString& filter) = 0;
+    /// A file to write, or an empty text when the user cancels; `defaultSuffix` is appended to a name
+    /// typed without one.
+    virtual QString chooseSaveFile(const QString& filter, const QString& defaultSuffix) = 0;
 };
 
 } // namespace norvane::ui
