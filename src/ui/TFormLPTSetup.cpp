@@ -1,9 +1,9 @@
 #include "TFormLPTSetup.h"
 
+#include "DialogButtons.h"
 #include "PortNumber.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,12 +25,7 @@ TFormLPTSetup::TFormLPTSetup(ParallelLinkSettings& record, QWidget* parent)
         m_comboBoxLPT->addItem(QStringLiteral("LPT%1").arg(number));
     m_comboBoxLPT->setCurrentIndex(PortItemIndex(record.portName, kLptPortCount));
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* set = buttons->addButton(QStringLiteral("Set"), QDialogButtonBox::AcceptRole);
-    set->setObjectName(QStringLiteral("ButtonSet"));
-    set->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    const auto [buttons, set, cancel] = MakeDialogButtons(QStringLiteral("Set"), "ButtonSet");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_comboBoxLPT);

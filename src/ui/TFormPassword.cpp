@@ -1,8 +1,8 @@
 #include "TFormPassword.h"
 
+#include "DialogButtons.h"
 #include "UserPrompts.h"
 
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,12 +18,7 @@ TFormPassword::TFormPassword(PasswordRecord& record, UserPrompts& prompts, QWidg
     m_editPassword->setObjectName(QStringLiteral("EditPassword"));
     m_editPassword->setMinimumWidth(260);
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    const auto [buttons, ok, cancel] = MakeDialogButtons(QStringLiteral("OK"), "ButtonOK");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_editPassword);

@@ -1,9 +1,9 @@
 #include "TFormPasswordSetup.h"
 
+#include "DialogButtons.h"
 #include "UserPrompts.h"
 #include "protocol/PrinterPassword.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,12 +37,7 @@ TFormPasswordSetup::TFormPasswordSetup(PasswordRecord& record, UserPrompts& prom
     m_editOldPassword = addEdit(*form, "LabelOldPassword", QStringLiteral("Old Password"), "EditOldPassword");
     m_editNewPassword = addEdit(*form, "LabelNewPassword", QStringLiteral("New Password"), "EditNewPassword");
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    const auto [buttons, ok, cancel] = MakeDialogButtons(QStringLiteral("OK"), "ButtonOK");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -1,10 +1,10 @@
 #include "TFormRs232Setup.h"
 
+#include "DialogButtons.h"
 #include "PortNumber.h"
 #include "link/DevicePaths.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -66,12 +66,7 @@ TFormRs232Setup::TFormRs232Setup(SerialLinkSettings& record, QWidget* parent) : 
     m_comboBoxSWShak = addList(*form, "LabelSoftwareS", QStringLiteral("Software Handshaking"), "ComboBoxSWShak",
                                {QStringLiteral("None"), QStringLiteral("Xon/Xoff")});
 
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* set = buttons->addButton(QStringLiteral("Set"), QDialogButtonBox::AcceptRole);
-    set->setObjectName(QStringLiteral("ButtonSet"));
-    set->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    const auto [buttons, set, cancel] = MakeDialogButtons(QStringLiteral("Set"), "ButtonSet");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
