@@ -84,8 +84,9 @@ TEST_F(CliConfigTest, writeConfigSendsOnePageInTheRecordsUnit)
     sim.printer.clearLogs();
 
     ASSERT_EQ(run({"write-config", "--page", "0", file("changed.json")}), 0) << qPrintable(err);
-    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.reports["DENSITY"] == "3"; }));
-    EXPECT_TRUE(sim.printer.received().contains("SIZE 2.00,2.00\r\n"));
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) {
+        return state.reports["DENSITY"] == "3" && state.received.contains("SIZE 2.00,2.00\r\n");
+    }));
 }
 
 TEST_F(CliConfigTest, badInputFilesExitWith65AndSayWhy)
