@@ -2,6 +2,9 @@
 
 #include "ConfigTab.h"
 
+class QLineEdit;
+class QTreeWidget;
+
 namespace norvane::ui {
 
 class OperationRunner;
@@ -19,7 +22,21 @@ public:
     bool takeConfig(PrinterConfig& record, const PageUnits& units, QString& error) override;
 
 private:
+    QWidget* buildLocalInformation();
+    QWidget* buildDevices();
+
+    void ScanBTClick();
+    void ListView3Click();
+    void BlueToothMasterClick();
+
     OperationRunner& m_runner;
+    QLineEdit* m_editBTName = nullptr;
+    QLineEdit* m_editBTPinCode = nullptr;
+    QLineEdit* m_editBTMACAddress = nullptr;
+    QLineEdit* m_editBTSoftware = nullptr;
+    QTreeWidget* m_listView3 = nullptr;
+    QLineEdit* m_editBTName_d = nullptr;
+    QLineEdit* m_editBTMAC_d = nullptr;
 };
 
 } // namespace norvane::ui

@@ -16,6 +16,10 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, Qt::Ori
         layout->addWidget(button);
     }
     layout->addStretch();
+    connect(&m_buttons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemIndexChanged(id);
+    });
 }
 
 void RadioGroup::setItemIndex(int index)
@@ -30,6 +34,12 @@ void RadioGroup::setItemIndex(int index)
     for (QAbstractButton* button : buttons)
         button->setChecked(false);
     m_buttons.setExclusive(true);
+}
+
+QString RadioGroup::itemText(int index) const
+{
+    const QAbstractButton* button = m_buttons.button(index);
+    return button ? button->text() : QString();
 }
 
 } // namespace norvane::ui

@@ -18,6 +18,11 @@ public:
     int itemIndex() const { return m_buttons.checkedId(); }
     /// A negative index selects nothing; an index past the last item selects the last one.
     void setItemIndex(int index);
+    QString itemText(int index) const;
+
+signals:
+    /// An item became selected, by the user or by `setItemIndex`.
+    void itemIndexChanged(int index);
 
 private:
     QButtonGroup m_buttons;

@@ -1,5 +1,6 @@
 #include "TFormMain.h"
 
+#include "ConfigurationPage.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
@@ -30,11 +31,12 @@ namespace norvane::ui {
 
 namespace {
 
-// The content is laid out at fixed places, because the scroll bar moves the top row and the pages by
-// setting their tops.
-constexpr int kContentWidth = 960;
-constexpr int kContentHeight = 700;
+// The top row and the pages sit at fixed places, because the scroll bar moves them by setting their tops;
+// the pages are as small as their contents allow, so the fixed window is no larger than it needs to be.
 constexpr int kTopRowHeight = 48;
+constexpr int kTopRowWidth = 600;
+constexpr int kContentMargin = 4;
+constexpr int kFunctionColumnWidth = 196;
 constexpr int kScrollBarWidth = 20;
 constexpr int kScrollRange = 100;
 /// Screens lower than this get a window 100 pixels lower, with the scroll bar to reach the rest.
@@ -98,6 +100,7 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
     fitToScreen(*content);
     m_pageControl1->setCurrentIndex(0);
     ClearConfig(m_config);
+    m_configurationPage->ShowConfig(m_config);
     showLinkDisplay();
     firstContact();
 }
@@ -110,11 +113,11 @@ QWidget* TFormMain::buildContent()
     buildTopRow(*content);
 
     m_pageControl1 = named<QTabWidget>("PageControl1", content);
-    m_pageControl1->setGeometry(4, kTopRowHeight, kContentWidth - 8, kContentHeight - kTopRowHeight - 4);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
     m_pageControl1->addTab(named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
     m_pageControl1->addTab(named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
+    m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
 
     m_scrollBar1 = named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
     m_scrollBar1->setRange(0, kScrollRange);
@@ -158,12 +161,17 @@ void TFormMain::buildTopRow(QWidget& content)
 QWidget* TFormMain::buildPrinterConfigurationPage()
 {
     auto* page = named<QWidget>("TabSheet1");
-    buildPrinterStatus(*page)->setGeometry(8, 8, 196, 84);
-    QGroupBox* printerFunction = buildPrinterFunction(*page);
-    printerFunction->setGeometry(8, 100, 196, printerFunction->sizeHint().height());
-    // An empty frame, sized for the configuration pages it will hold.
-    named<QGroupBox>("GroupBoxPrintreConfig", QStringLiteral("Printer Configuration"), page)
-        ->setGeometry(212, 8, 728, 592);
+    auto* functions = new QVBoxLayout;
+    for (QGroupBox* group : {buildPrinterStatus(*page), buildPrinterFunction(*page)}) {
+        group->setFixedWidth(kFunctionColumnWidth);
+        functions->addWidget(group);
+    }
+    functions->addStretch();
+    m_configurationPage =
+        new ConfigurationPage(m_runner, m_config, m_statusFlags, *m_radioGroupUnit, *m_editPrinterStatus);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(functions);
+    layout->addWidget(m_configurationPage, 1);
     return page;
 }
 
@@ -233,7 +241,9 @@ void TFormMain::buildStatusBar()
 
 void TFormMain::fitToScreen(QWidget& content)
 {
-    QSize size(kContentWidth + kScrollBarWidth, kContentHeight);
+    const QRect pages = m_pageControl1->geometry();
+    const int contentWidth = std::max(kTopRowWidth, pages.right() + 1) + kContentMargin;
+    QSize size(contentWidth + kScrollBarWidth, pages.bottom() + 1 + kContentMargin);
     if (m_screen.height() < kSmallScreenHeight) {
         size.rheight() -= kScrollRange;
     } else {
@@ -241,7 +251,7 @@ void TFormMain::fitToScreen(QWidget& content)
         m_scrollBar1->hide();
         size.rwidth() -= kScrollBarWidth;
     }
-    m_scrollBar1->setGeometry(kContentWidth, 0, kScrollBarWidth, size.height());
+    m_scrollBar1->setGeometry(contentWidth, 0, kScrollBarWidth, size.height());
     content.setFixedSize(size);
     setFixedSize(sizeHint());
     CentreOnScreen(*this, m_screen);
@@ -266,6 +276,7 @@ void TFormMain::firstContact()
     if (m_dispatcher.dispatch(OperationCode::ReadConfiguration, kind, &config, 0) != ResultCode::Success)
         return;
     m_config = config;
+    m_configurationPage->ShowConfig(m_config);
 }
 
 InterfaceKind TFormMain::currentKind() const
@@ -279,6 +290,7 @@ void TFormMain::ComboBoxInterFaceChange()
     m_buttonInterFace->setEnabled(kind != InterfaceKind::Usb);
     // Nothing can be read over a parallel port.
     m_buttonGetStatus->setEnabled(kind != InterfaceKind::Lpt);
+    m_configurationPage->setReadEnabled(kind != InterfaceKind::Lpt);
 }
 
 void TFormMain::ButtonInterFaceClick()
@@ -321,6 +333,8 @@ void TFormMain::ButtonSelfTestClick()
 void TFormMain::ButtonRestPrinterClick()
 {
     m_runner.RunOperation(OperationCode::ResetPrinter);
+    // Whatever the reset did, the wireless module may have lost its settings.
+    m_configurationPage->lockWirelessAfterReset();
 }
 
 void TFormMain::ButtonIgnoreAutoClick()

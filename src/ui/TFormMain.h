@@ -23,6 +23,7 @@ class QTimer;
 
 namespace norvane::ui {
 
+class ConfigurationPage;
 class RadioGroup;
 class UserPrompts;
 
@@ -86,6 +87,7 @@ private:
     QComboBox* m_comboBoxInterFace = nullptr;
     QPushButton* m_buttonInterFace = nullptr;
     QTabWidget* m_pageControl1 = nullptr;
+    ConfigurationPage* m_configurationPage = nullptr;
     QPushButton* m_buttonGetStatus = nullptr;
     QLineEdit* m_editPrinterStatus = nullptr;
     QScrollBar* m_scrollBar1 = nullptr;

@@ -1,5 +1,6 @@
-#include "MainWindowFixture.h"
+#include "ConfigurationPageFixture.h"
 #include "PasswordRecord.h"
+#include "RadioGroup.h"
 #include "TActiveEmu.h"
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -63,4 +65,22 @@ TEST_F(ScreenshotTest, savesTheMainWindowAndEveryDialog)
 
     ui::TActiveEmu emulation(*sim.dispatcher, InterfaceKind::Ethernet);
     saveScreenshot(emulation, "TActiveEmu");
+}
+
+TEST_F(ScreenshotTest, savesEveryConfigurationTabInInchAndMmWithAFullConfiguration)
+{
+    ui::TFormMain& main = openWindow();
+    useEthernet();
+    sim.printer.withState([](sim::PrinterState& state) { state.reports = FullConfigurationReports(); });
+    auto& tabs = Child<QTabWidget>(main, "PageControl2");
+    for (const char* unit : {"inch", "mm"}) {
+        Child<ui::RadioGroup>(main, "RadioGroupUnit").setItemIndex(unit == std::string("inch") ? 0 : 1);
+        Click(main, "ButtonRead");
+        ASSERT_TRUE(prompts.messages.isEmpty());
+        for (const char* tab :
+             {"TabSheet5", "TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9", "TabSheet11", "tsFtpUpd"}) {
+            tabs.setCurrentWidget(&Child(main, tab));
+            saveScreenshot(main, qPrintable(QStringLiteral("TFormMain-%1-%2").arg(tab, unit)));
+        }
+    }
 }

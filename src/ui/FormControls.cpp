@@ -1,0 +1,78 @@
+#include "FormControls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace norvane::ui {
+
+namespace {
+
+// One width for every control column, so the rows of all tabs line up; a second control beside one (a
+// base value, the mirror beside the direction) is narrower.
+constexpr int kControlWidth = 104;
+constexpr int kBesideWidth = 60;
+constexpr int kColumnGap = 32;
+// Caption, control, the widget beside it, and the gap before the next column.
+constexpr int kGridColumnsPerColumn = 4;
+
+} // namespace
+
+QLabel* NewLabel(const char* name, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1StringView(name));
+    return label;
+}
+
+QLineEdit* NewEdit(const char* name, int maxLength)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(QLatin1StringView(name));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QLineEdit* NewReadOnlyEdit(const char* name)
+{
+    QLineEdit* edit = NewEdit(name);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QComboBox* NewList(const char* name, const QStringList& items)
+{
+    auto* list = new QComboBox;
+    list->setObjectName(QLatin1StringView(name));
+    list->addItems(items);
+    return list;
+}
+
+FormColumn::FormColumn(QGridLayout& grid, int index) : m_grid(grid), m_column(index * kGridColumnsPerColumn)
+{
+    if (index > 0)
+        m_grid.setColumnMinimumWidth(m_column - 1, kColumnGap);
+}
+
+void FormColumn::addRow(QLabel* caption, QWidget* control, QWidget* beside)
+{
+    m_grid.addWidget(caption, m_row, m_column);
+    control->setFixedWidth(kControlWidth);
+    m_grid.addWidget(control, m_row, m_column + 1);
+    if (beside) {
+        if (!qobject_cast<QLabel*>(beside))
+            beside->setFixedWidth(kBesideWidth);
+        m_grid.addWidget(beside, m_row, m_column + 2);
+    }
+    ++m_row;
+}
+
+void KeepAtTopLeft(QGridLayout& grid)
+{
+    grid.setRowStretch(grid.rowCount(), 1);
+    grid.setColumnStretch(grid.columnCount(), 1);
+}
+
+} // namespace norvane::ui
