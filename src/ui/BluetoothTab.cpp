@@ -1,6 +1,6 @@
 #include "BluetoothTab.h"
 
-#include "CaptionedControls.h"
+#include "FormControls.h"
 #include "ItemText.h"
 #include "OperationRunner.h"
 #include "UserPrompts.h"

@@ -122,6 +122,8 @@ void ConfigurationPage::ShowConfig(const PrinterConfig& record)
     const PageUnits units = pageUnits();
     for (ConfigTab* tab : m_tabs)
         tab->showConfig(record, units);
+    // A secret the user had opened for typing must not show what a configuration brings in clear.
+    maskSecrets();
 }
 
 bool ConfigurationPage::TakeConfig(PrinterConfig& record, QString& error)

@@ -1,6 +1,6 @@
 #include "ExternalWirelessGroup.h"
 
-#include "CaptionedControls.h"
+#include "FormControls.h"
 #include "ItemText.h"
 
 #include <QComboBox>

@@ -79,11 +79,6 @@ showItem(QLineEdit& edit, ConfigItem<Value> PrinterConfig::*item, Format format)
 
 } // namespace
 
-QString InvalidIntegerMessage(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
 FieldBinding IntegerField(QLineEdit& edit, IntItem item)
 {
     return {showItem(edit, item,

@@ -45,7 +45,4 @@ FieldBinding WholeLengthField(QLineEdit& edit, IntItem item);
 FieldBinding CharacterField(QLineEdit& edit, CharItem item);
 FieldBinding ListField(QComboBox& list, IntItem item, ListMapping mapping);
 
-/// The standard conversion message for a text that is not a whole number.
-QString InvalidIntegerMessage(const QString& text);
-
 } // namespace norvane::ui

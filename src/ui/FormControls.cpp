@@ -21,15 +21,12 @@ constexpr int kGridColumnsPerColumn = 4;
 
 QLabel* NewLabel(const char* name, const QString& text)
 {
-    auto* label = new QLabel(text);
-    label->setObjectName(QLatin1StringView(name));
-    return label;
+    return Named<QLabel>(name, text);
 }
 
 QLineEdit* NewEdit(const char* name, int maxLength)
 {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QLatin1StringView(name));
+    auto* edit = Named<QLineEdit>(name);
     if (maxLength > 0)
         edit->setMaxLength(maxLength);
     return edit;

@@ -1,7 +1,7 @@
 #include "FtpUpdateTab.h"
 
-#include "CaptionedControls.h"
 #include "FieldEntry.h"
+#include "FormControls.h"
 #include "ItemText.h"
 
 #include <QComboBox>

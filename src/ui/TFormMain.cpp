@@ -1,6 +1,7 @@
 #include "TFormMain.h"
 
 #include "ConfigurationPage.h"
+#include "FormControls.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
@@ -60,16 +61,9 @@ const char* const kLanguageNames[] = {
     "Ukrainian",
 };
 
-template <typename Widget, typename... Arguments> Widget* named(const char* name, Arguments&&... arguments)
-{
-    auto* widget = new Widget(std::forward<Arguments>(arguments)...);
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
-
 QLabel* addPanel(QStatusBar& bar, const char* name, int width, int stretch = 0)
 {
-    auto* panel = named<QLabel>(name);
+    auto* panel = Named<QLabel>(name);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setMinimumWidth(width);
     bar.addWidget(panel, stretch);
@@ -112,14 +106,14 @@ QWidget* TFormMain::buildContent()
     auto* content = new QWidget;
     buildTopRow(*content);
 
-    m_pageControl1 = named<QTabWidget>("PageControl1", content);
+    m_pageControl1 = Named<QTabWidget>("PageControl1", content);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
-    m_pageControl1->addTab(named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
-    m_pageControl1->addTab(named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
-    m_pageControl1->addTab(named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
+    m_pageControl1->addTab(Named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
+    m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
+    m_pageControl1->addTab(Named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
     m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
 
-    m_scrollBar1 = named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
+    m_scrollBar1 = Named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
     m_scrollBar1->setRange(0, kScrollRange);
     connect(m_scrollBar1, &QScrollBar::valueChanged, this, &TFormMain::ScrollBar1Change);
     return content;
@@ -127,9 +121,9 @@ QWidget* TFormMain::buildContent()
 
 void TFormMain::buildTopRow(QWidget& content)
 {
-    m_groupBoxLanguage = named<QGroupBox>("GroupBoxLanguage", QStringLiteral("Language"), &content);
+    m_groupBoxLanguage = Named<QGroupBox>("GroupBoxLanguage", QStringLiteral("Language"), &content);
     m_groupBoxLanguage->setGeometry(4, 0, 200, kTopRowHeight);
-    auto* comboBoxLanguage = named<QComboBox>("ComboBoxLanguage");
+    auto* comboBoxLanguage = Named<QComboBox>("ComboBoxLanguage");
     for (const char* name : kLanguageNames)
         comboBoxLanguage->addItem(QLatin1StringView(name));
     auto* languageLayout = new QHBoxLayout(m_groupBoxLanguage);
@@ -137,18 +131,18 @@ void TFormMain::buildTopRow(QWidget& content)
     languageLayout->addWidget(comboBoxLanguage);
 
     m_radioGroupUnit =
-        named<RadioGroup>("RadioGroupUnit", QStringLiteral("Unit"),
+        Named<RadioGroup>("RadioGroupUnit", QStringLiteral("Unit"),
                           QStringList{QStringLiteral("inch"), QStringLiteral("mm")}, Qt::Horizontal, &content);
     m_radioGroupUnit->setGeometry(212, 0, 140, kTopRowHeight);
     m_radioGroupUnit->layout()->setContentsMargins(8, 0, 6, 4);
     m_radioGroupUnit->setItemIndex(0);
 
-    m_groupBoxInterFace = named<QGroupBox>("GroupBoxInterFace", QStringLiteral("Interface"), &content);
+    m_groupBoxInterFace = Named<QGroupBox>("GroupBoxInterFace", QStringLiteral("Interface"), &content);
     m_groupBoxInterFace->setGeometry(360, 0, 240, kTopRowHeight);
-    m_comboBoxInterFace = named<QComboBox>("ComboBoxInterFace");
+    m_comboBoxInterFace = Named<QComboBox>("ComboBoxInterFace");
     m_comboBoxInterFace->addItems(
         {QStringLiteral("USB"), QStringLiteral("COM"), QStringLiteral("LPT"), QStringLiteral("ETHERNET")});
-    m_buttonInterFace = named<QPushButton>("ButtonInterFace", QStringLiteral("Setup"));
+    m_buttonInterFace = Named<QPushButton>("ButtonInterFace", QStringLiteral("Setup"));
     m_buttonInterFace->setEnabled(false);
     auto* interfaceLayout = new QHBoxLayout(m_groupBoxInterFace);
     interfaceLayout->setContentsMargins(6, 0, 6, 4);
@@ -160,7 +154,7 @@ void TFormMain::buildTopRow(QWidget& content)
 
 QWidget* TFormMain::buildPrinterConfigurationPage()
 {
-    auto* page = named<QWidget>("TabSheet1");
+    auto* page = Named<QWidget>("TabSheet1");
     auto* functions = new QVBoxLayout;
     for (QGroupBox* group : {buildPrinterStatus(*page), buildPrinterFunction(*page)}) {
         group->setFixedWidth(kFunctionColumnWidth);
@@ -177,9 +171,9 @@ QWidget* TFormMain::buildPrinterConfigurationPage()
 
 QGroupBox* TFormMain::buildPrinterStatus(QWidget& page)
 {
-    auto* group = named<QGroupBox>("GroupBoxPrinterStatus", QStringLiteral("Printer Status"), &page);
-    m_buttonGetStatus = named<QPushButton>("ButtonGetStatus", QStringLiteral("Get Status"));
-    m_editPrinterStatus = named<QLineEdit>("EditPrinterStatus");
+    auto* group = Named<QGroupBox>("GroupBoxPrinterStatus", QStringLiteral("Printer Status"), &page);
+    m_buttonGetStatus = Named<QPushButton>("ButtonGetStatus", QStringLiteral("Get Status"));
+    m_editPrinterStatus = Named<QLineEdit>("EditPrinterStatus");
     m_editPrinterStatus->setReadOnly(true);
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(m_buttonGetStatus);
@@ -211,10 +205,10 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonLineModeOut", "Exit Line Mode", &TFormMain::ButtonLineModeOutClick},
         {"ButtonActEmulation", "Active Emulation", &TFormMain::ButtonActEmulationClick},
     };
-    auto* group = named<QGroupBox>("GroupBoxPrinterFunction", QStringLiteral("Printer Function"), &page);
+    auto* group = Named<QGroupBox>("GroupBoxPrinterFunction", QStringLiteral("Printer Function"), &page);
     auto* layout = new QVBoxLayout(group);
     for (const FunctionButton& button : buttons) {
-        auto* widget = named<QPushButton>(button.name, QLatin1StringView(button.caption));
+        auto* widget = Named<QPushButton>(button.name, QLatin1StringView(button.caption));
         layout->addWidget(widget);
         if (button.click)
             connect(widget, &QPushButton::clicked, this, button.click);
@@ -225,7 +219,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
 
 void TFormMain::buildStatusBar()
 {
-    auto* statusBar1 = named<QStatusBar>("StatusBar1");
+    auto* statusBar1 = Named<QStatusBar>("StatusBar1");
     statusBar1->setSizeGripEnabled(false);
     m_parallelPanel = addPanel(*statusBar1, "Panel0", 80);
     m_serialPanel = addPanel(*statusBar1, "Panel1", 220);
@@ -233,7 +227,7 @@ void TFormMain::buildStatusBar()
     m_clockPanel = addPanel(*statusBar1, "Panel3", 170);
     setStatusBar(statusBar1);
 
-    m_timer1 = named<QTimer>("Timer1", this);
+    m_timer1 = Named<QTimer>("Timer1", this);
     m_timer1->setInterval(kClockIntervalMs);
     connect(m_timer1, &QTimer::timeout, this, &TFormMain::Timer1Timer);
     m_timer1->start();

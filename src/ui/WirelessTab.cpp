@@ -1,11 +1,12 @@
 #include "WirelessTab.h"
 
-#include "CaptionedControls.h"
 #include "ExternalWirelessGroup.h"
 #include "FieldEntry.h"
+#include "FormControls.h"
 #include "ItemText.h"
 #include "OperationRunner.h"
 #include "UserPrompts.h"
+#include "config/LengthUnits.h"
 #include "protocol/CommandFormat.h"
 
 #include <QApplication>
@@ -127,7 +128,7 @@ bool takeNumber(const QLineEdit& edit, PrinterConfig::Int& item, QString& error)
     bool converted = false;
     const int value = text.toInt(&converted);
     if (!converted) {
-        error = QStringLiteral("'%1' is not a valid integer value").arg(text);
+        error = InvalidIntegerMessage(text);
         return false;
     }
     item.set(value);

@@ -4,6 +4,7 @@
 #include "OperationRunner.h"
 #include "ScriptedPrompts.h"
 #include "SimPrinter.h"
+#include "WidgetDriving.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -85,18 +86,5 @@ protected:
                                }};
     ui::PageUnits units;
 };
-
-/// Chooses an item of a list as the user does: the list changes and reports the choice.
-inline void Choose(QComboBox& list, int index)
-{
-    list.setCurrentIndex(index);
-    emit list.activated(index);
-}
-
-/// Moves the focus into a field as the Tab key does.
-inline void Enter(QWidget& field)
-{
-    field.setFocus(Qt::TabFocusReason);
-}
 
 } // namespace norvane::test

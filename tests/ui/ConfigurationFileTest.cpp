@@ -137,3 +137,17 @@ TEST_F(ConfigurationFileTest, aFailedSaveNamesTheFileAndAFieldThatDoesNotConvert
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), saved);
 }
+
+TEST_F(ConfigurationFileTest, aLoadedSecretIsMaskedEvenInAFieldOpenedForTyping)
+{
+    readPrinter();
+    const QString path = save();
+    Child<QTabWidget>(*window, "PageControl2").setCurrentIndex(6);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Enter(edit("edtFtpPswd")); // opened for typing: shown in clear
+    ASSERT_EQ(edit("edtFtpPswd").echoMode(), QLineEdit::Normal);
+    load(path);
+    EXPECT_FALSE(edit("edtFtpPswd").text().isEmpty());
+    EXPECT_EQ(edit("edtFtpPswd").echoMode(), QLineEdit::Password);
+}

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,19 @@ template <typename Condition> bool WaitUntil(Condition condition, int timeoutMs 
         QTest::qWait(10);
     }
     return true;
+}
+
+/// Chooses an item of a list as the user does: the list changes and reports the choice.
+inline void Choose(QComboBox& list, int index)
+{
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
+
+/// Moves the focus into a field as the Tab key does.
+inline void Enter(QWidget& field)
+{
+    field.setFocus(Qt::TabFocusReason);
 }
 
 } // namespace norvane::test

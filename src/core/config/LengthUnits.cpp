@@ -29,6 +29,11 @@ QString InvalidFloatMessage(const QString& text)
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
 
+QString InvalidIntegerMessage(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
 std::optional<double> ParseDecimal(const QString& text, const QLocale& locale)
 {
     QLocale strict = locale;

@@ -22,6 +22,9 @@ double DotsPerUnit(const PrinterConfig& config, LengthUnit unit);
 /// The standard conversion message for a text that is not a number.
 QString InvalidFloatMessage(const QString& text);
 
+/// The standard conversion message for a text that is not a whole number.
+QString InvalidIntegerMessage(const QString& text);
+
 /// A decimal number in the locale's notation (the window passes the system locale; the cli and JSON use
 /// QLocale::c()). Group separators are refused; nothing for a text that is no finite number.
 std::optional<double> ParseDecimal(const QString& text, const QLocale& locale);
