@@ -1,19 +1,11 @@
 // The full configuration read of an edition-108 printer over TCP loopback against the virtual printer, as
 // a ratio to a bare socket that sends the same queries and reads the same replies in the same run.
 
-#include "SimServer.h"
-#include "VirtualPrinter.h"
+#include "LoopbackPrinter.h"
 #include "config/PrinterConfig.h"
-#include "link/LinkLayer.h"
-#include "link/PosixIo.h"
-#include "link/Progress.h"
-#include "protocol/CommandDispatcher.h"
 
-#include <arpa/inet.h>
 #include <chrono>
 #include <cstdio>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 using namespace norvane;
@@ -68,14 +60,7 @@ Clock::duration timeBareSocket(int port, const QList<Query>& queries)
 {
     const auto start = Clock::now();
     for (int i = 0; i < kReads; ++i) {
-        UniqueFd socket(::socket(AF_INET, SOCK_STREAM, 0));
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        ::connect(socket.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
-        const int on = 1;
-        ::setsockopt(socket.get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        const UniqueFd socket = bench::ConnectBareSocket(port);
         for (const Query& query : queries) {
             ::send(socket.get(), query.command.constData(), static_cast<std::size_t>(query.command.size()), 0);
             if (!readReply(socket.get(), query.lineReply))
@@ -106,23 +91,12 @@ double millisecondsPerRead(Clock::duration total)
 
 int main()
 {
-    sim::VirtualPrinter printer;
-    sim::SimServer server(printer);
-    const int port = server.listenTcp();
-    server.start();
-
-    LinkSettings settings;
-    settings.ethernet.host = QStringLiteral("127.0.0.1");
-    settings.ethernet.port = port;
-    Progress progress;
-    LinkLayer links(settings, progress);
-    CommandDispatcher dispatcher(links);
-
-    const QList<Query> queries = recordQueries(printer, dispatcher);
-    timeBareSocket(port, queries);
-    timeReads(dispatcher);
-    const double bare = millisecondsPerRead(timeBareSocket(port, queries));
-    const double read = millisecondsPerRead(timeReads(dispatcher));
+    bench::LoopbackPrinter loopback;
+    const QList<Query> queries = recordQueries(loopback.printer, loopback.dispatcher);
+    timeBareSocket(loopback.port, queries); // warm up both paths once
+    timeReads(loopback.dispatcher);
+    const double bare = millisecondsPerRead(timeBareSocket(loopback.port, queries));
+    const double read = millisecondsPerRead(timeReads(loopback.dispatcher));
     std::printf("configuration read of an edition-108 printer: %.2f ms (%lld queries, %d reads)\n", read,
                 static_cast<long long>(queries.size()), kReads);
     std::printf("bare socket, same queries and replies:        %.2f ms\n", bare);

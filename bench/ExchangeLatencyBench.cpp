@@ -1,18 +1,12 @@
 // Round-trip latency of Exchange against the virtual printer over TCP loopback, as a ratio to a bare
 // socket sending the same command and reading the same frame.
 
-#include "SimServer.h"
-#include "VirtualPrinter.h"
-#include "link/LinkLayer.h"
-#include "link/PosixIo.h"
-#include "link/Progress.h"
+#include "LoopbackPrinter.h"
+#include "SimFault.h"
 #include "protocol/ReplyFraming.h"
 
-#include <arpa/inet.h>
 #include <chrono>
 #include <cstdio>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 using namespace norvane;
@@ -42,14 +36,7 @@ Clock::duration timeExchange(LinkLayer& links)
 
 Clock::duration timeBareSocket(int port)
 {
-    UniqueFd socket(::socket(AF_INET, SOCK_STREAM, 0));
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    ::connect(socket.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
-    const int on = 1;
-    ::setsockopt(socket.get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    const UniqueFd socket = bench::ConnectBareSocket(port);
     const qsizetype replySize = sim::Frame("NET").size();
     char buffer[256];
     const auto start = Clock::now();
@@ -69,21 +56,11 @@ Clock::duration timeBareSocket(int port)
 
 int main()
 {
-    sim::VirtualPrinter printer;
-    sim::SimServer server(printer);
-    const int port = server.listenTcp();
-    server.start();
-
-    LinkSettings settings;
-    settings.ethernet.host = QStringLiteral("127.0.0.1");
-    settings.ethernet.port = port;
-    Progress progress;
-    LinkLayer links(settings, progress);
-
-    timeBareSocket(port); // warm up both paths once
-    timeExchange(links);
-    const double bare = microsecondsPerRound(timeBareSocket(port));
-    const double exchange = microsecondsPerRound(timeExchange(links));
+    bench::LoopbackPrinter loopback;
+    timeBareSocket(loopback.port); // warm up both paths once
+    timeExchange(loopback.links);
+    const double bare = microsecondsPerRound(timeBareSocket(loopback.port));
+    const double exchange = microsecondsPerRound(timeExchange(loopback.links));
     std::printf("Exchange round trip over TCP loopback: %.1f us (%d rounds)\n", exchange, kRounds);
     std::printf("bare socket request/reply baseline:    %.1f us\n", bare);
     std::printf("ratio Exchange / baseline:             %.2f\n", exchange / bare);
