@@ -23,37 +23,6 @@ constexpr std::array<const char*, 3> kStopBits{"1", "1.5", "2"};
 constexpr std::array<const char*, 3> kHardwareHandshakes{"none", "rts", "rtscts"};
 constexpr std::array<const char*, 2> kSoftwareHandshakes{"none", "xonxoff"};
 
-/// Splits HOST[:PORT]; an IPv6 address goes in brackets: [::1]:9100.
-bool setNetworkTarget(const QString& target, EthernetLinkSettings& ethernet)
-{
-    QString host = target;
-    QString port;
-    if (target.startsWith(u'[')) {
-        const qsizetype close = target.indexOf(u']');
-        if (close < 0)
-            return false;
-        host = target.mid(1, close - 1);
-        const QString rest = target.mid(close + 1);
-        if (!rest.isEmpty() && !rest.startsWith(u':'))
-            return false;
-        port = rest.mid(1);
-    } else if (target.count(u':') == 1) {
-        host = target.section(u':', 0, 0);
-        port = target.section(u':', 1);
-    }
-    if (host.isEmpty())
-        return false;
-    ethernet.host = host;
-    if (!port.isNull()) {
-        bool ok = false;
-        const int number = port.toInt(&ok);
-        if (!ok || number < 1 || number > 65535)
-            return false;
-        ethernet.port = number;
-    }
-    return true;
-}
-
 } // namespace
 
 LinkTimeouts LinkChoice::timeouts() const
@@ -94,7 +63,7 @@ QString TakeLinkOptions(QStringList& arguments, LinkChoice& choice)
             choice.settings.parallel.portName = value;
         } else if (option == QStringLiteral("--net")) {
             choice.kind = InterfaceKind::Ethernet;
-            if (!setNetworkTarget(value, choice.settings.ethernet))
+            if (!ParseNetworkTarget(value, choice.settings.ethernet))
                 error = QStringLiteral("--net takes HOST[:PORT], not %1").arg(value);
         } else if (option == QStringLiteral("--baud")) {
             error = setIndex(serial.baudRate, indexIn(kBaudRates, value));
@@ -116,7 +85,7 @@ QString TakeLinkOptions(QStringList& arguments, LinkChoice& choice)
             else
                 error = QStringLiteral("--read-timeout takes a number of milliseconds, not %1").arg(value);
         } else if (option == QStringLiteral("--usb-root")) {
-            choice.usbRoots = {value + QStringLiteral("/sys"), value + QStringLiteral("/dev")};
+            choice.usbRoots = UsbDeviceRoots::under(value);
         } else {
             error = QStringLiteral("unknown option %1").arg(option);
         }

@@ -6,26 +6,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QUrl>
 #include <cstdio>
 
 using namespace norvane;
 using namespace norvane::ui;
-
-namespace {
-
-/// HOST or HOST:PORT; an IPv6 address goes in brackets.
-bool parseNetTarget(const QString& text, EthernetLinkSettings& ethernet)
-{
-    const QUrl url(QStringLiteral("tcp://") + text, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty() || !url.path().isEmpty() || !url.userInfo().isEmpty())
-        return false;
-    ethernet.host = url.host();
-    ethernet.port = url.port(ethernet.port);
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -48,7 +32,7 @@ int main(int argc, char** argv)
     parser.process(app);
 
     EthernetLinkSettings ethernet;
-    if (parser.isSet(net) && !parseNetTarget(parser.value(net), ethernet)) {
+    if (parser.isSet(net) && !ParseNetworkTarget(parser.value(net), ethernet)) {
         std::fprintf(stderr, "norvane-config: --net takes HOST:PORT, not %s\n", qPrintable(parser.value(net)));
         return 64;
     }
@@ -56,8 +40,7 @@ int main(int argc, char** argv)
     MainWindowEnvironment environment;
     if (parser.isSet(usbRoot)) {
         const QString dir = parser.value(usbRoot);
-        environment.transportOpener = std::make_unique<SystemTransportOpener>(
-            UsbDeviceRoots{dir + QStringLiteral("/sys"), dir + QStringLiteral("/dev")});
+        environment.transportOpener = std::make_unique<SystemTransportOpener>(UsbDeviceRoots::under(dir));
     }
 
     MessageBoxPrompts prompts(QString::fromLatin1(kMainWindowCaption));

@@ -15,9 +15,8 @@ SimPrinter::SimPrinter()
     settings.ethernet.port = tcpPort;
     settings.serial.portName = ptyPath;
     settings.parallel.portName = ptyPath;
-    links = std::make_unique<LinkLayer>(
-        settings, progress,
-        std::make_unique<SystemTransportOpener>(UsbDeviceRoots{usbDir.filePath("sys"), usbDir.filePath("dev")}));
+    links = std::make_unique<LinkLayer>(settings, progress,
+                                        std::make_unique<SystemTransportOpener>(UsbDeviceRoots::under(usbDir.path())));
     links->timeouts().usbRead = kShortTimeout;
     links->timeouts().comRead = kShortTimeout;
     links->timeouts().ethernet = kShortTimeout;

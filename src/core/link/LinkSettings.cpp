@@ -1,6 +1,7 @@
 #include "link/LinkSettings.h"
 
 #include <array>
+#include <optional>
 
 namespace norvane {
 
@@ -34,6 +35,38 @@ QString SerialLinkDisplayText(const SerialLinkSettings& settings)
 QString ParallelLinkDisplayText(const ParallelLinkSettings& settings)
 {
     return settings.portName;
+}
+
+bool ParseNetworkTarget(const QString& target, EthernetLinkSettings& ethernet)
+{
+    QString host = target;
+    std::optional<QString> port;
+    if (target.startsWith(u'[')) {
+        const qsizetype close = target.indexOf(u']');
+        if (close < 0)
+            return false;
+        host = target.mid(1, close - 1);
+        const QString rest = target.mid(close + 1);
+        if (!rest.isEmpty() && !rest.startsWith(u':'))
+            return false;
+        if (!rest.isEmpty())
+            port = rest.mid(1);
+    } else if (target.count(u':') == 1) {
+        host = target.section(u':', 0, 0);
+        port = target.section(u':', 1);
+    }
+    if (host.isEmpty())
+        return false;
+    int number = ethernet.port;
+    if (port) {
+        bool ok = false;
+        number = port->toInt(&ok);
+        if (!ok || number < 1 || number > 65535)
+            return false;
+    }
+    ethernet.host = host;
+    ethernet.port = number;
+    return true;
 }
 
 } // namespace norvane

@@ -42,4 +42,8 @@ QString SerialLinkDisplayText(const SerialLinkSettings& settings);
 /// Status-bar panel 0.
 QString ParallelLinkDisplayText(const ParallelLinkSettings& settings);
 
+/// Takes HOST or HOST:PORT (an IPv6 address in brackets: [::1]:9100) into `ethernet`; without a port the
+/// port stays as it is. False, with `ethernet` unchanged, for anything else.
+bool ParseNetworkTarget(const QString& target, EthernetLinkSettings& ethernet);
+
 } // namespace norvane

@@ -13,6 +13,12 @@ struct UsbDeviceRoots
 {
     QString sysfs = QStringLiteral("/sys");
     QString dev = QStringLiteral("/dev");
+
+    /// DIR/sys and DIR/dev: a tree laid out like the machine's, such as the virtual printer's fake one.
+    static UsbDeviceRoots under(const QString& dir)
+    {
+        return {dir + QStringLiteral("/sys"), dir + QStringLiteral("/dev")};
+    }
 };
 
 struct UsbDevice

@@ -29,3 +29,22 @@ TEST(LinkSettingsTest, everyIndexShowsItsTextAndAnIndexOutsideItsListShowsNothin
     serial.softwareHandshake = 0;
     EXPECT_EQ(SerialLinkDisplayText(serial), QStringLiteral("COM12 ,E,7,1.5 RTS/CTS "));
 }
+
+TEST(LinkSettingsTest, aNetworkTargetIsAHostWithAnOptionalPort)
+{
+    const auto parse = [](const QString& target) {
+        EthernetLinkSettings ethernet;
+        ethernet.host = "unchanged";
+        return ParseNetworkTarget(target, ethernet)
+                   ? QStringLiteral("%1 %2").arg(ethernet.host).arg(ethernet.port)
+                   : QStringLiteral("refused, %1 %2").arg(ethernet.host).arg(ethernet.port);
+    };
+    EXPECT_EQ(parse("printer.local"), "printer.local 9100");
+    EXPECT_EQ(parse("10.0.0.5:6101"), "10.0.0.5 6101");
+    EXPECT_EQ(parse("[::1]:9101"), "::1 9101");
+    EXPECT_EQ(parse("[fe80::1]"), "fe80::1 9100");
+    EXPECT_EQ(parse("host:99999"), "refused, unchanged 9100");
+    EXPECT_EQ(parse("host:"), "refused, unchanged 9100");
+    EXPECT_EQ(parse(":9100"), "refused, unchanged 9100");
+    EXPECT_EQ(parse("[::1]x"), "refused, unchanged 9100");
+}
