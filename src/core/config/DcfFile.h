@@ -2,7 +2,7 @@
 
 #include "config/LengthUnits.h"
 #include "config/PrinterConfig.h"
-#include "protocol/PrinterStatus.h"
+#include "config/StatusFlags.h"
 
 #include <QString>
 
