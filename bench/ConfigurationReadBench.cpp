@@ -27,7 +27,7 @@ QList<Query> recordQueries(sim::VirtualPrinter& printer, CommandDispatcher& disp
 {
     printer.clearLogs();
     PrinterConfig config;
-    dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Ethernet, &config, 0);
+    dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Ethernet, config, 0);
     QList<Query> queries;
     for (const QByteArray& line : printer.received().split('\n')) {
         if (line.startsWith("DIAGNOSTIC") || line.startsWith("OUT"))
@@ -75,7 +75,7 @@ Clock::duration timeReads(CommandDispatcher& dispatcher)
     const auto start = Clock::now();
     for (int i = 0; i < kReads; ++i) {
         PrinterConfig config;
-        if (dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Ethernet, &config, 0) !=
+        if (dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Ethernet, config, 0) !=
             ResultCode::Success)
             std::fprintf(stderr, "read failed\n");
     }

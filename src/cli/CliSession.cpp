@@ -8,9 +8,8 @@ void CliSession::connect(std::unique_ptr<TransportOpener> opener)
     dispatcher = std::make_unique<CommandDispatcher>(*links);
 }
 
-ResultCode CliSession::run(OperationCode op, std::any record, std::int32_t extra)
+ResultCode CliSession::reported(ResultCode result)
 {
-    const ResultCode result = dispatcher->dispatch(op, kind, std::move(record), extra);
     if (result != ResultCode::Success)
         err << ResultMessage(result) << Qt::endl;
     return result;

@@ -25,7 +25,12 @@ public:
     void connect(std::unique_ptr<TransportOpener> opener);
 
     /// Runs an operation over the chosen link; on failure writes the code's message to stderr.
-    ResultCode run(OperationCode op, std::any record = {}, std::int32_t extra = 0);
+    template <OperationCode Op> ResultCode run(RecordOf<Op>& record, std::int32_t extra = 0)
+    {
+        return reported(dispatcher->dispatch<Op>(kind, record, extra));
+    }
+    /// An operation without a record, chosen at run time.
+    ResultCode run(OperationCode op) { return reported(dispatcher->dispatch(op, kind)); }
 
     QTextStream& out;
     QTextStream& err;
@@ -34,6 +39,9 @@ public:
     Progress progress;
     std::unique_ptr<LinkLayer> links;
     std::unique_ptr<CommandDispatcher> dispatcher;
+
+private:
+    ResultCode reported(ResultCode result);
 };
 
 } // namespace norvane::cli

@@ -9,7 +9,7 @@ int EmulationCommand::execute(CliSession& session, const QStringList& arguments)
 {
     if (arguments == QStringList{QStringLiteral("get")}) {
         std::int32_t emulation = EmulationZpl2;
-        const ResultCode result = session.run(OperationCode::ReadEmulation, &emulation);
+        const ResultCode result = session.run<OperationCode::ReadEmulation>(emulation);
         if (result != ResultCode::Success)
             return static_cast<int>(result);
         // The window selects no item for a negative answer; say what the printer answered.
@@ -23,7 +23,7 @@ int EmulationCommand::execute(CliSession& session, const QStringList& arguments)
         const QString choice = arguments[1].toLower();
         if (choice == QStringLiteral("zpl2") || choice == QStringLiteral("cpcl")) {
             std::int32_t emulation = choice == QStringLiteral("zpl2") ? EmulationZpl2 : EmulationCpcl;
-            return static_cast<int>(session.run(OperationCode::SetEmulation, &emulation));
+            return static_cast<int>(session.run<OperationCode::SetEmulation>(emulation));
         }
     }
     session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;

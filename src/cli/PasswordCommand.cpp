@@ -9,7 +9,7 @@ int PasswordCommand::execute(CliSession& session, const QStringList& arguments)
 {
     if (arguments == QStringList{QStringLiteral("get")}) {
         QByteArray password;
-        const ResultCode result = session.run(OperationCode::ReadPassword, &password);
+        const ResultCode result = session.run<OperationCode::ReadPassword>(password);
         if (result == ResultCode::Success)
             session.out << QString::fromLatin1(password) << Qt::endl;
         return static_cast<int>(result);
@@ -24,7 +24,7 @@ int PasswordCommand::execute(CliSession& session, const QStringList& arguments)
             session.err << "norvane-cli: " << problem << Qt::endl;
             return kExitUsage;
         }
-        return static_cast<int>(session.run(OperationCode::SendPassword, &password));
+        return static_cast<int>(session.run<OperationCode::SendPassword>(password));
     }
     session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
     return kExitUsage;

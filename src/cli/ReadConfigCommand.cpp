@@ -19,7 +19,7 @@ int ReadConfigCommand::execute(CliSession& session, const QStringList& arguments
     }
 
     PrinterConfig config;
-    const ResultCode result = session.run(OperationCode::ReadConfiguration, &config, 1);
+    const ResultCode result = session.run<OperationCode::ReadConfiguration>(config, 1);
     if (result != ResultCode::Success)
         return static_cast<int>(result);
     const LengthUnit fileUnit = ApplyUnit(config, unit);

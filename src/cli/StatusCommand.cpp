@@ -14,7 +14,7 @@ int StatusCommand::execute(CliSession& session, const QStringList& arguments)
         return kExitUsage;
     }
     StatusFlags status;
-    const ResultCode result = session.run(OperationCode::ReadStatus, &status);
+    const ResultCode result = session.run<OperationCode::ReadStatus>(status);
     if (result != ResultCode::Success)
         return static_cast<int>(result);
     static constexpr std::array<const char*, 10> kFlagNames{

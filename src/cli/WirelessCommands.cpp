@@ -13,7 +13,7 @@ int BluetoothScanCommand::execute(CliSession& session, const QStringList& argume
         return kExitUsage;
     }
     BluetoothScanResult result;
-    const ResultCode code = session.run(OperationCode::ScanBluetooth, &result, 1);
+    const ResultCode code = session.run<OperationCode::ScanBluetooth>(result, 1);
     if (code != ResultCode::Success)
         return static_cast<int>(code);
     if (!result.moduleFound)
@@ -32,7 +32,7 @@ int BluetoothConnectCommand::execute(CliSession& session, const QStringList& arg
                     << Qt::endl;
         return kExitUsage;
     }
-    return static_cast<int>(session.run(OperationCode::ConnectBluetooth, &address));
+    return static_cast<int>(session.run<OperationCode::ConnectBluetooth>(address));
 }
 
 } // namespace norvane::cli

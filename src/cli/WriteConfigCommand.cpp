@@ -37,7 +37,7 @@ int WriteConfigCommand::execute(CliSession& session, const QStringList& argument
                     << Qt::endl;
         return kExitBadInput;
     }
-    return static_cast<int>(session.run(OperationCode::WriteConfigurationPage, &write, page));
+    return static_cast<int>(session.run<OperationCode::WriteConfigurationPage>(write, page));
 }
 
 } // namespace norvane::cli

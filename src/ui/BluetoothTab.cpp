@@ -120,7 +120,7 @@ bool BluetoothTab::takeConfig(PrinterConfig& record, const PageUnits&, QString&)
 void BluetoothTab::ScanBTClick()
 {
     BluetoothScanResult scan;
-    const ResultCode result = m_runner.RunOperation(OperationCode::ScanBluetooth, &scan);
+    const ResultCode result = m_runner.RunOperation<OperationCode::ScanBluetooth>(scan);
     m_listView3->clear();
     if (result != ResultCode::Success)
         return;
@@ -152,7 +152,7 @@ void BluetoothTab::BlueToothMasterClick()
                                                       "printer does not know."));
         return;
     }
-    m_runner.RunOperation(OperationCode::ConnectBluetooth, &address);
+    m_runner.RunOperation<OperationCode::ConnectBluetooth>(address);
 }
 
 } // namespace norvane::ui

@@ -157,7 +157,7 @@ void ConfigurationPage::ButtonReadClick()
 {
     maskSecrets();
     PrinterConfig working;
-    if (m_runner.RunOperation(OperationCode::ReadConfiguration, &working, 1) != ResultCode::Success)
+    if (m_runner.RunOperation<OperationCode::ReadConfiguration>(working, 1) != ResultCode::Success)
         return;
     m_mainRecord = working;
     ShowConfig(m_mainRecord);
@@ -186,7 +186,7 @@ void ConfigurationPage::ButtonConfigSetClick()
         m_runner.prompts().showMessage(UnsendableTextMessage(*field));
         return;
     }
-    m_runner.RunOperation(OperationCode::WriteConfigurationPage, &write, page);
+    m_runner.RunOperation<OperationCode::WriteConfigurationPage>(write, page);
     maskSecrets();
 }
 

@@ -2,6 +2,7 @@
 
 #include "UserPrompts.h"
 
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace norvane::ui {
@@ -12,15 +13,18 @@ OperationRunner::OperationRunner(QWidget& mainWindow, CommandDispatcher& dispatc
 {
 }
 
-ResultCode OperationRunner::RunOperation(OperationCode op, std::any record, std::int32_t extra)
+ResultCode OperationRunner::run(const std::function<ResultCode(InterfaceKind)>& operation)
 {
     m_mainWindow.setEnabled(false);
-    const ResultCode result = m_dispatcher.dispatch(op, m_currentKind(), std::move(record), extra);
+    // Whatever way the operation ends, the window must not stay disabled.
+    const auto enable = qScopeGuard([this] {
+        m_mainWindow.setEnabled(true);
+        m_mainWindow.raise();
+        m_mainWindow.activateWindow();
+    });
+    const ResultCode result = operation(m_currentKind());
     if (result != ResultCode::Success)
         m_prompts.showMessage(ResultMessage(result));
-    m_mainWindow.setEnabled(true);
-    m_mainWindow.raise();
-    m_mainWindow.activateWindow();
     return result;
 }
 

@@ -20,12 +20,23 @@ public:
     OperationRunner(QWidget& mainWindow, CommandDispatcher& dispatcher, UserPrompts& prompts,
                     std::function<InterfaceKind()> currentKind);
 
-    ResultCode RunOperation(OperationCode op, std::any record = {}, std::int32_t extra = 0);
+    template <OperationCode Op> ResultCode RunOperation(RecordOf<Op>& record, std::int32_t extra = 0)
+    {
+        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind, record, extra); });
+    }
+
+    template <OperationCode Op>
+    requires std::is_void_v<RecordOf<Op>> ResultCode RunOperation()
+    {
+        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind); });
+    }
 
     QWidget& mainWindow() const { return m_mainWindow; }
     UserPrompts& prompts() const { return m_prompts; }
 
 private:
+    ResultCode run(const std::function<ResultCode(InterfaceKind)>& operation);
+
     QWidget& m_mainWindow;
     CommandDispatcher& m_dispatcher;
     UserPrompts& m_prompts;

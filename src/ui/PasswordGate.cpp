@@ -9,7 +9,7 @@ namespace norvane::ui {
 bool PasswordGate(OperationRunner& runner)
 {
     PasswordRecord record;
-    if (runner.RunOperation(OperationCode::ReadPassword, &record.password) != ResultCode::Success)
+    if (runner.RunOperation<OperationCode::ReadPassword>(record.password) != ResultCode::Success)
         return false;
     if (record.password.isEmpty())
         return true;

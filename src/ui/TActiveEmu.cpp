@@ -30,7 +30,7 @@ TActiveEmu::TActiveEmu(CommandDispatcher& dispatcher, InterfaceKind kind, QWidge
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     std::int32_t emulation = EmulationZpl2;
-    if (m_dispatcher.dispatch(OperationCode::ReadEmulation, m_kind, &emulation) == ResultCode::Success)
+    if (m_dispatcher.dispatch<OperationCode::ReadEmulation>(m_kind, emulation) == ResultCode::Success)
         m_radioGroupActiveEmulation->setItemIndex(emulation);
 
     connect(button1, &QPushButton::clicked, this, &TActiveEmu::Button1Click);
@@ -39,7 +39,7 @@ TActiveEmu::TActiveEmu(CommandDispatcher& dispatcher, InterfaceKind kind, QWidge
 void TActiveEmu::Button1Click()
 {
     std::int32_t emulation = m_radioGroupActiveEmulation->itemIndex();
-    m_dispatcher.dispatch(OperationCode::SetEmulation, m_kind, &emulation);
+    m_dispatcher.dispatch<OperationCode::SetEmulation>(m_kind, emulation);
     accept();
 }
 

@@ -261,13 +261,13 @@ void TFormMain::firstContact()
 {
     // Straight to the dispatcher: nothing is shown for a printer that is absent or silent.
     const InterfaceKind kind = currentKind();
-    if (m_dispatcher.dispatch(OperationCode::LinkTest, kind) != ResultCode::Success)
+    if (m_dispatcher.dispatch<OperationCode::LinkTest>(kind) != ResultCode::Success)
         return;
     PrinterConfig config;
     ClearConfig(config);
-    if (m_dispatcher.dispatch(OperationCode::ExitLineMode, kind) != ResultCode::Success)
+    if (m_dispatcher.dispatch<OperationCode::ExitLineMode>(kind) != ResultCode::Success)
         return;
-    if (m_dispatcher.dispatch(OperationCode::ReadConfiguration, kind, &config, 0) != ResultCode::Success)
+    if (m_dispatcher.dispatch<OperationCode::ReadConfiguration>(kind, config, 0) != ResultCode::Success)
         return;
     m_config = config;
     m_configurationPage->ShowConfig(m_config);
@@ -309,37 +309,37 @@ void TFormMain::ButtonInterFaceClick()
 
 void TFormMain::ButtonGetStatusClick()
 {
-    if (m_runner.RunOperation(OperationCode::ReadStatus, &m_statusFlags) == ResultCode::Success)
+    if (m_runner.RunOperation<OperationCode::ReadStatus>(m_statusFlags) == ResultCode::Success)
         m_editPrinterStatus->setText(StatusText(m_statusFlags));
 }
 
 void TFormMain::ButtonInitialClick()
 {
     if (PasswordGate(m_runner))
-        m_runner.RunOperation(OperationCode::FactoryDefault);
+        m_runner.RunOperation<OperationCode::FactoryDefault>();
 }
 
 void TFormMain::ButtonSelfTestClick()
 {
-    m_runner.RunOperation(OperationCode::PrintConfigurationPage);
+    m_runner.RunOperation<OperationCode::PrintConfigurationPage>();
 }
 
 void TFormMain::ButtonRestPrinterClick()
 {
-    m_runner.RunOperation(OperationCode::ResetPrinter);
+    m_runner.RunOperation<OperationCode::ResetPrinter>();
     // Whatever the reset did, the wireless module may have lost its settings.
     m_configurationPage->lockWirelessAfterReset();
 }
 
 void TFormMain::ButtonIgnoreAutoClick()
 {
-    m_runner.RunOperation(OperationCode::IgnoreStartupProgram);
+    m_runner.RunOperation<OperationCode::IgnoreStartupProgram>();
 }
 
 void TFormMain::ButtonPasswordClick()
 {
     QByteArray current;
-    if (m_runner.RunOperation(OperationCode::ReadPassword, &current) != ResultCode::Success)
+    if (m_runner.RunOperation<OperationCode::ReadPassword>(current) != ResultCode::Success)
         return;
     PasswordRecord record{current};
     TFormPasswordSetup dialog(record, m_prompts, this);
@@ -348,12 +348,12 @@ void TFormMain::ButtonPasswordClick()
     // Cancelled, or the same password typed again: nothing to send.
     if (record.password == current)
         return;
-    m_runner.RunOperation(OperationCode::SendPassword, &record.password);
+    m_runner.RunOperation<OperationCode::SendPassword>(record.password);
 }
 
 void TFormMain::ButtonLineModeOutClick()
 {
-    m_runner.RunOperation(OperationCode::ExitLineMode);
+    m_runner.RunOperation<OperationCode::ExitLineMode>();
 }
 
 void TFormMain::ButtonActEmulationClick()

@@ -593,7 +593,7 @@ void WirelessTab::resetCertificatePaths()
 
 void WirelessTab::btnWirlessFactoryDefClick()
 {
-    m_runner.RunOperation(OperationCode::WirelessFactoryDefault);
+    m_runner.RunOperation<OperationCode::WirelessFactoryDefault>();
     // Whatever the result, the module's settings are no longer what the tab shows: nothing may be written to it
     // until they are read again.
     applyLock(true);

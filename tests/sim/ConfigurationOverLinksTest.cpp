@@ -21,7 +21,7 @@ protected:
     PrinterConfig read(ResultCode expected = ResultCode::Success)
     {
         PrinterConfig config;
-        EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadConfiguration, InterfaceKind::Ethernet, &config, 1),
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Ethernet, config, 1),
                   expected);
         return config;
     }
@@ -30,8 +30,7 @@ protected:
     PrinterConfig writeAndReadBack(const PrinterConfig& config, ConfigPage page, CertificatePaths certificates = {})
     {
         ConfigPageWrite write{config, std::move(certificates)};
-        EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::WriteConfigurationPage, InterfaceKind::Ethernet, &write,
-                                           static_cast<std::int32_t>(page)),
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write, static_cast<std::int32_t>(page)),
                   ResultCode::Success);
         return read();
     }

@@ -39,7 +39,7 @@ TEST_F(FaultsOverLinksTest, aPrinterThatNeverAnswersFailsTheReadAfterOneTimeout)
     misbehave(sim::SimFault::NeverAnswer);
     for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Ethernet}) {
         StatusFlags flags;
-        EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadStatus, kind, &flags), ResultCode::DataReceivingError);
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadStatus>(kind, flags), ResultCode::DataReceivingError);
         EXPECT_EQ(announce(kind).first, ResultCode::DataReceivingError);
     }
 }
@@ -77,21 +77,21 @@ TEST_F(FaultsOverLinksTest, aPrinterAnsweringOnlyTheFirstStatusQueryStillGivesAS
         state.answersExtendedStatus = false;
     });
     StatusFlags flags;
-    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadStatus, InterfaceKind::Com, &flags), ResultCode::Success);
+    EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadStatus>(InterfaceKind::Com, flags), ResultCode::Success);
     EXPECT_EQ(StatusText(flags), "Pause");
 }
 
 TEST_F(FaultsOverLinksTest, aRefusedConnectionOrAMissingPortIsAnOpenError)
 {
     sim.settings.ethernet.port = 1;
-    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::LinkTest, InterfaceKind::Ethernet), ResultCode::PortOpenError);
+    EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::LinkTest>(InterfaceKind::Ethernet), ResultCode::PortOpenError);
     sim.settings.serial.portName = QStringLiteral("/dev/ttyNoSuchPort");
-    EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ResetPrinter, InterfaceKind::Com), ResultCode::PortOpenError);
+    EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ResetPrinter>(InterfaceKind::Com), ResultCode::PortOpenError);
 }
 
 TEST_F(FaultsOverLinksTest, anUnknownOperationMakesNoConnection)
 {
-    EXPECT_EQ(sim.dispatcher->dispatch(27u, InterfaceKind::Ethernet), ResultCode::UnknowError);
-    EXPECT_EQ(sim.dispatcher->dispatch(34u, InterfaceKind::Ethernet), ResultCode::UnknowError);
+    EXPECT_EQ(sim.dispatcher->dispatch(static_cast<OperationCode>(27), InterfaceKind::Ethernet), ResultCode::UnknowError);
+    EXPECT_EQ(sim.dispatcher->dispatch(static_cast<OperationCode>(34), InterfaceKind::Ethernet), ResultCode::UnknowError);
     EXPECT_TRUE(sim.printer.received().isEmpty());
 }

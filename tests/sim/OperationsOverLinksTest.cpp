@@ -28,10 +28,11 @@ const char* kindName(InterfaceKind kind)
 class OperationsOverLinksTest : public ::testing::TestWithParam<InterfaceKind>
 {
 protected:
-    ResultCode run(OperationCode op, std::any record = {})
+    template <OperationCode Op> ResultCode run(RecordOf<Op>& record)
     {
-        return sim.dispatcher->dispatch(op, GetParam(), std::move(record));
+        return sim.dispatcher->dispatch<Op>(GetParam(), record);
     }
+    ResultCode run(OperationCode op) { return sim.dispatcher->dispatch(op, GetParam()); }
 
     SimPrinter sim;
 };
@@ -67,7 +68,7 @@ TEST_P(OperationsOverLinksTest, theStatusComesBackAsThePrinterHoldsIt)
         state.extendedStatus[4] = 0x04;
     });
     StatusFlags flags;
-    const ResultCode result = run(OperationCode::ReadStatus, &flags);
+    const ResultCode result = run<OperationCode::ReadStatus>(flags);
     if (GetParam() == InterfaceKind::Lpt) {
         EXPECT_EQ(result, ResultCode::DataReceivingError);
         EXPECT_TRUE(sim.printer.received().isEmpty());

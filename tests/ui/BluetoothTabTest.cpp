@@ -2,6 +2,7 @@
 #include "ConfigTabFixture.h"
 #include "MainWindowFixture.h"
 #include "WidgetDriving.h"
+#include "RefusingPort.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -89,7 +90,8 @@ TEST_F(BluetoothTabTest, aScanListsTheDevicesFoundOrSaysThatThereIsNoModule)
     EXPECT_EQ(prompts.messages, QStringList{"Can't find Bluetooth module!"});
 
     scanFinding(true, {{"Scanner-01", "00:1B:82:11:22:33"}});
-    sim.settings.ethernet.port = ClosedLoopbackPort();
+    const RefusingPort refusing;
+    sim.settings.ethernet.port = refusing.port();
     Click(tab, "ScanBT");
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(prompts.messages.last(), "Port Open Error");

@@ -50,7 +50,7 @@ protected:
     {
         PrinterConfig config;
         ClearConfig(config);
-        EXPECT_EQ(sim.dispatcher->dispatch(OperationCode::ReadConfiguration, InterfaceKind::Ethernet, &config, 0),
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Ethernet, config, 0),
                   ResultCode::Success);
         return config;
     }

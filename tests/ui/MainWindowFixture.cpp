@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QStatusBar>
-#include <QTcpServer>
 
 namespace norvane::test {
 
@@ -40,13 +39,6 @@ private:
 };
 
 } // namespace
-
-int ClosedLoopbackPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
 
 ui::TFormMain& MainWindowFixture::openWindow(bool withUsbPrinter, QRect screen)
 {

@@ -18,9 +18,6 @@ struct LinkOpening
     bool mainWindowEnabled;
 };
 
-/// A port on 127.0.0.1 that nobody listens on.
-int ClosedLoopbackPort();
-
 /// A main window pointed at the virtual printer, its messages recorded instead of shown.
 class MainWindowFixture : public ::testing::Test
 {

@@ -5,6 +5,7 @@
 #include "TFormPasswordSetup.h"
 #include "WidgetDriving.h"
 #include "protocol/PrinterPassword.h"
+#include "RefusingPort.h"
 
 #include <QLineEdit>
 
@@ -53,7 +54,8 @@ TEST_F(PrinterFunctionTest, getStatusShowsTheStateThatOutranksTheOthersAndKeepsI
 
 TEST_F(PrinterFunctionTest, aFailedOperationShowsExactlyOneMessage)
 {
-    window->linkSettings().ethernet.port = ClosedLoopbackPort();
+    const RefusingPort refusing;
+    window->linkSettings().ethernet.port = refusing.port();
     Click(*window, "ButtonSelfTest");
     EXPECT_EQ(prompts.messages, QStringList{"Port Open Error"});
 }
@@ -195,7 +197,8 @@ TEST_F(PrinterFunctionTest, theEmulationDialogSelectsNothingForANegativeAnswerAn
     });
     Click(*window, "ButtonActEmulation");
 
-    window->linkSettings().ethernet.port = ClosedLoopbackPort();
+    const RefusingPort refusing;
+    window->linkSettings().ethernet.port = refusing.port();
     OnModal<ui::TActiveEmu>([&](ui::TActiveEmu& dialog) {
         EXPECT_EQ(Child<ui::RadioGroup>(dialog, "RadioGroupActiveEmulation").itemIndex(), 0);
         Click(dialog, "Button1");

@@ -4,6 +4,7 @@
 #include "SimPrinter.h"
 #include "TFormProcess.h"
 #include "WidgetDriving.h"
+#include "RefusingPort.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -48,7 +49,8 @@ TEST(ProgressWindowTest, showsCentredFollowsTheBarAndStaysAMomentBeforeHiding)
 TEST(MessageBoxPromptsTest, aFailureMessageCanBeAnsweredWhileTheMainWindowIsDisabled)
 {
     SimPrinter sim;
-    sim.settings.ethernet.port = ClosedLoopbackPort();
+    const RefusingPort refusing;
+    sim.settings.ethernet.port = refusing.port();
     QWidget mainWindow;
     mainWindow.show();
     ui::MessageBoxPrompts prompts(QStringLiteral("Title"));
@@ -61,6 +63,6 @@ TEST(MessageBoxPromptsTest, aFailureMessageCanBeAnsweredWhileTheMainWindowIsDisa
         EXPECT_TRUE(box.isEnabled());
         box.button(QMessageBox::Ok)->click();
     });
-    EXPECT_EQ(runner.RunOperation(OperationCode::PrintConfigurationPage), ResultCode::PortOpenError);
+    EXPECT_EQ(runner.RunOperation<OperationCode::PrintConfigurationPage>(), ResultCode::PortOpenError);
     EXPECT_TRUE(mainWindow.isEnabled());
 }

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 #include "WidgetDriving.h"
 #include "protocol/ConfigurationWrite.h"
+#include "RefusingPort.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -249,7 +250,7 @@ TEST_F(WirelessTabTest, wpaEnterpriseWithEapTlsCertificatesGoesRoundTripThenAPri
     for (const char* browse : {"btnWiFiSrvCerBrowse", "btnWiFiClientCerBrowse", "btnWiFiPrivKeyBrowse"})
         Click(tab, browse);
     ConfigPageWrite write{taken(read), tab.certificatePaths()};
-    ASSERT_EQ(sim.dispatcher->dispatch(OperationCode::WriteConfigurationPage, InterfaceKind::Ethernet, &write, 4),
+    ASSERT_EQ(sim.dispatcher->dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write, 4),
               ResultCode::Success);
     ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.certificates.size() == 3; }));
     for (const QString& name : names)
@@ -319,7 +320,8 @@ TEST_F(WirelessTabTest, theLockFollowsTheReportedAddressAndWirelessFactoryDefaul
     EXPECT_FALSE(lockChanges.at(1).at(0).toBool());
 
     tab.showConfig(withModule(), units);
-    sim.settings.ethernet.port = ClosedLoopbackPort();
+    const RefusingPort refusing;
+    sim.settings.ethernet.port = refusing.port();
     Click(tab, "btnWirlessFactoryDef");
     EXPECT_EQ(prompts.messages, QStringList{"Port Open Error"});
     EXPECT_TRUE(tab.isLocked());

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "protocol/CommandDispatcher.h"
+#include "protocol/ResultCode.h"
 
 #include <cstdint>
 
 namespace norvane {
+
+class PrinterLink;
 
 /// The emulation number: also the item index of the emulation list.
 enum ActiveEmulationNumber : std::int32_t
@@ -13,10 +15,10 @@ enum ActiveEmulationNumber : std::int32_t
     EmulationCpcl = 1,
 };
 
-/// Operation 29: "DIAGNOSTIC REPORT ACT_EMULATION" into the caller's std::int32_t.
-ResultCode ReadActiveEmulation(const OperationRequest& request);
+/// Operation 29: "DIAGNOSTIC REPORT ACT_EMULATION".
+ResultCode ReadActiveEmulation(PrinterLink& link, std::int32_t& emulation);
 
 /// Operation 30: ESC "Z" for 0, ESC "Y" for any other number; nothing is read.
-ResultCode SetActiveEmulation(const OperationRequest& request);
+ResultCode SetActiveEmulation(PrinterLink& link, const std::int32_t& emulation);
 
 } // namespace norvane

@@ -5,6 +5,8 @@
 #include "protocol/CommandFormat.h"
 #include "protocol/ReplyFraming.h"
 
+#include <QScopeGuard>
+
 namespace norvane {
 
 namespace {
@@ -53,40 +55,27 @@ bool ParseBluetoothScanReply(const QByteArray& reply, BluetoothScanResult& resul
     return true;
 }
 
-ResultCode ScanBluetooth(const OperationRequest& request)
+ResultCode ScanBluetooth(PrinterLink& link, BluetoothScanResult& result, const OperationContext& context)
 {
-    auto* result = request.recordAs<BluetoothScanResult>();
-    if (!result)
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    if (Announce(*link) != ResultCode::Success)
+    if (Announce(link) != ResultCode::Success)
         return ResultCode::DataTransmissionError;
-    if (SendCommand(*link, "DIAGNOSTIC REPORT SCANBT\r\n") != ResultCode::Success)
+    if (SendCommand(link, "DIAGNOSTIC REPORT SCANBT\r\n") != ResultCode::Success)
         return ResultCode::DataTransmissionError;
-    link->DiscardInput();
+    link.DiscardInput();
 
-    Progress& progress = request.links.progress();
+    Progress& progress = context.links.progress();
     progress.ShowProgress(ProgressMode::StepPerWrite, 3, 3);
-    waitForScan(*link, progress, request.links.timeouts().bluetoothScan);
+    const auto hide = qScopeGuard([&] { progress.HideProgress(); });
+    waitForScan(link, progress, context.links.timeouts().bluetoothScan);
     QByteArray reply;
-    const bool received = ReadFramedReply(*link, reply, kScanReplyCapacity);
-    progress.HideProgress();
-    if (!received || !ParseBluetoothScanReply(reply, *result))
+    if (!ReadFramedReply(link, reply, kScanReplyCapacity) || !ParseBluetoothScanReply(reply, result))
         return ResultCode::DataReceivingError;
     return ResultCode::Success;
 }
 
-ResultCode ConnectBluetoothMaster(const OperationRequest& request)
+ResultCode ConnectBluetoothMaster(PrinterLink& link, const QByteArray& address)
 {
-    const auto* address = request.recordAs<QByteArray>();
-    if (!address || !QuotableText(*address))
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    return SendCommand(*link, "BT DMAC \"" + *address + "\"\r\n");
+    return SendCommand(link, "BT DMAC " + Quoted(address, "btMasterAddress") + "\r\n");
 }
 
 } // namespace norvane

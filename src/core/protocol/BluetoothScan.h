@@ -7,6 +7,8 @@
 
 namespace norvane {
 
+class PrinterLink;
+
 struct BluetoothDevice
 {
     QByteArray name;
@@ -27,10 +29,10 @@ struct BluetoothScanResult
 
 /// Operation 31: "DIAGNOSTIC REPORT SCANBT", then the module's search time with progress, then one framed
 /// reply. The search time is the link's `bluetoothScan`; an answer that comes earlier ends the wait.
-ResultCode ScanBluetooth(const OperationRequest& request);
+ResultCode ScanBluetooth(PrinterLink& link, BluetoothScanResult& result, const OperationContext& context);
 
-/// Operation 32: "BT DMAC "…"" with the caller's QByteArray address (5 for one the quotes cannot carry).
-ResultCode ConnectBluetoothMaster(const OperationRequest& request);
+/// Operation 32: "BT DMAC "…"" with the device's address.
+ResultCode ConnectBluetoothMaster(PrinterLink& link, const QByteArray& address);
 
 /// The scan reply: a count, CR, then name "," address CR per device; a count of -1 means no module.
 /// False when the reply has no CR after the count.

@@ -2,11 +2,13 @@
 
 #include "link/LinkLayer.h"
 #include "link/Progress.h"
+#include "protocol/CommandFormat.h"
 #include "protocol/DialogOperations.h"
 #include "protocol/PrinterOperations.h"
 #include "protocol/WirelessOperations.h"
 
 #include <QByteArray>
+#include <QScopeGuard>
 
 namespace norvane {
 
@@ -29,12 +31,16 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
     RegisterWirelessOperations(*this);
 }
 
-void CommandDispatcher::registerOperation(OperationCode op, Operation operation)
+ResultCode CommandDispatcher::dispatch(OperationCode op, InterfaceKind kind)
 {
-    m_operations[static_cast<std::uint32_t>(op)] = std::move(operation);
+    const auto number = static_cast<std::uint32_t>(op);
+    const auto found = m_operations.find(number);
+    if (found != m_operations.end() && found->second.takesRecord)
+        return ResultCode::UnknowError;
+    return dispatchNumber(number, kind, nullptr, 0);
 }
 
-ResultCode CommandDispatcher::dispatch(std::uint32_t op, InterfaceKind kind, std::any record, std::int32_t extra)
+ResultCode CommandDispatcher::dispatchNumber(std::uint32_t op, InterfaceKind kind, void* record, std::int32_t extra)
 {
     if (op > kHighestOperation || op == 27)
         return ResultCode::UnknowError;
@@ -48,8 +54,7 @@ ResultCode CommandDispatcher::dispatch(std::uint32_t op, InterfaceKind kind, std
             return ResultCode::DataReceivingError;
         case OperationCode::ReadPassword:
             // Nothing can be read over LPT, so the password check passes there.
-            if (auto* password = OperationRequest{m_links, kind, record, extra}.recordAs<QByteArray>())
-                password->clear();
+            static_cast<RecordOf<OperationCode::ReadPassword>*>(record)->clear();
             return ResultCode::Success;
         default:
             break;
@@ -64,10 +69,15 @@ ResultCode CommandDispatcher::dispatch(std::uint32_t op, InterfaceKind kind, std
     const bool withProgress = showsProgress(code, extra);
     if (withProgress)
         progress.ShowProgress(ProgressMode::StepPerWrite, 3, 3);
-    const ResultCode result = found->second(OperationRequest{m_links, kind, std::move(record), extra});
-    if (withProgress)
-        progress.HideProgress();
-    return result;
+    const auto hide = qScopeGuard([&] {
+        if (withProgress)
+            progress.HideProgress();
+    });
+    try {
+        return found->second.call(OperationContext{m_links, kind, extra}, record);
+    } catch (const UnsendableValue&) {
+        return ResultCode::UnknowError;
+    }
 }
 
 } // namespace norvane

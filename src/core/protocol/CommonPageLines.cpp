@@ -37,10 +37,12 @@ QList<QByteArray> CommonPageLines(const PrinterConfig& c)
     const bool inch = c.unitIsInch != 0;
     const double dotsPerUnit = inch ? c.dpi : c.dotsPerMm;
     // "SIZE 4.00,2.00" in inch, "SIZE 101.50 mm,50.75 mm" in millimetres.
-    const auto lengths = [&](QByteArrayView command, float first, float second) {
+    const auto lengths = [&](QByteArrayView command, const PrinterConfig::Float& first, const char* firstField,
+                             const PrinterConfig::Float& second, const char* secondField) {
         const QByteArray unit = inch ? "" : " mm";
-        return command.toByteArray() + ' ' + FixedPoint(first / dotsPerUnit, 2) + unit + ',' +
-               FixedPoint(second / dotsPerUnit, 2) + unit + "\r\n";
+        const QByteArray firstText = FixedPoint(first.value / dotsPerUnit, 2, firstField);
+        return command.toByteArray() + ' ' + firstText + unit + ',' +
+               FixedPoint(second.value / dotsPerUnit, 2, secondField) + unit + "\r\n";
     };
     const auto number = [](std::int32_t value) {
         return QByteArray::number(value);
@@ -48,17 +50,17 @@ QList<QByteArray> CommonPageLines(const PrinterConfig& c)
 
     QList<QByteArray> lines;
     if (c.speed.isSet())
-        lines << "SPEED " + FixedPoint(c.speed.value, 1) + "\r\n";
+        lines << "SPEED " + FixedPoint(c.speed.value, 1, "speed") + "\r\n";
     if (c.density.isSet())
         lines << "DENSITY " + number(c.density.value) + "\r\n";
     if (c.paperWidth.isSet() && c.paperHeight.isSet())
-        lines << lengths("SIZE", c.paperWidth.value, c.paperHeight.value);
+        lines << lengths("SIZE", c.paperWidth, "paperWidth", c.paperHeight, "paperHeight");
     if (c.sensorMode.isSet()) {
         const bool gapKnown = c.gapSize.isSet() && c.gapOffset.isSet();
         if (c.sensorMode.value == 0 && gapKnown)
-            lines << lengths("GAP", c.gapSize.value, c.gapOffset.value);
+            lines << lengths("GAP", c.gapSize, "gapSize", c.gapOffset, "gapOffset");
         else if (c.sensorMode.value == 1 && gapKnown)
-            lines << lengths("BLINE", c.gapSize.value, c.gapOffset.value);
+            lines << lengths("BLINE", c.gapSize, "gapSize", c.gapOffset, "gapOffset");
         else if (c.sensorMode.value == 2)
             lines << "GAP 0,0\r\n";
     }
@@ -96,7 +98,7 @@ QList<QByteArray> CommonPageLines(const PrinterConfig& c)
     if (c.reprint.isSet())
         lines << "SET REPRINT " + onOff(c.reprint.value) + "\r\n";
     if (c.maxLength.isSet())
-        lines << "LIMITFEED " + FixedPoint(c.maxLength.value, 2) + " dot\r\n";
+        lines << "LIMITFEED " + FixedPoint(c.maxLength.value, 2, "maxLength") + " dot\r\n";
     // The intensity of the current sensor mode goes out whatever the flags say.
     const PrinterConfig::Int* intensities[] = {&c.gapIntensity, &c.blineIntensity, &c.continuousIntensity};
     if (c.sensorMode.value >= 0 && c.sensorMode.value <= 2)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/PrinterConfig.h"
-#include "protocol/CertificatePaths.h"
+#include "protocol/CertificateFiles.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,13 +9,14 @@
 namespace norvane {
 
 /// The command lines that write one page of the configuration, in sending order. Only set items are
-/// written, except where the printer needs a line in any case.
+/// written, except where the printer needs a line in any case. A text or number that its command cannot
+/// carry throws `UnsendableValue` naming its field.
 QList<QByteArray> CommonPageLines(const PrinterConfig& config);
 QList<QByteArray> ZEmulationPageLines(const PrinterConfig& config);
 QList<QByteArray> DEmulationPageLines(const PrinterConfig& config);
 QList<QByteArray> SerialPortPageLines(const PrinterConfig& config);
-/// Reads the certificate files and stores their names into the record.
-QList<QByteArray> WirelessPageLines(PrinterConfig& config, const CertificatePaths& certificates);
+/// Stores the names of the certificates sent into the record.
+QList<QByteArray> WirelessPageLines(PrinterConfig& config, const LoadedCertificates& certificates);
 QList<QByteArray> BluetoothPageLines(const PrinterConfig& config);
 QList<QByteArray> FtpUpdatePageLines(const PrinterConfig& config);
 

@@ -2,7 +2,7 @@
 
 #include "config/NameLists.h"
 #include "config/PrinterConfig.h"
-#include "link/LinkLayer.h"
+#include "link/PrinterLink.h"
 #include "protocol/ReplyFraction.h"
 #include "protocol/ReplyFraming.h"
 
@@ -480,15 +480,9 @@ private:
 
 } // namespace
 
-ResultCode ReadConfiguration(const OperationRequest& request)
+ResultCode ReadConfiguration(PrinterLink& link, PrinterConfig& config)
 {
-    auto* config = request.recordAs<PrinterConfig>();
-    if (!config)
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    return ConfigurationReader(*link, *config).run();
+    return ConfigurationReader(link, config).run();
 }
 
 } // namespace norvane

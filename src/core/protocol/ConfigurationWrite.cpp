@@ -1,34 +1,32 @@
 #include "protocol/ConfigurationWrite.h"
 
 #include "link/LinkLayer.h"
+#include "protocol/CertificateFiles.h"
 #include "protocol/CommandFormat.h"
 #include "protocol/ConfigurationPageLines.h"
 #include "protocol/ReplyFraming.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace norvane {
 
 namespace {
 
-QList<QByteArray> pageLines(ConfigPageWrite& write, std::int32_t page)
+QList<QByteArray> pageLines(PrinterConfig& config, std::int32_t page, const LoadedCertificates& certificates)
 {
     switch (static_cast<ConfigPage>(page)) {
     case ConfigPage::Common:
-        return CommonPageLines(write.config);
+        return CommonPageLines(config);
     case ConfigPage::ZEmulation:
-        return ZEmulationPageLines(write.config);
+        return ZEmulationPageLines(config);
     case ConfigPage::DEmulation:
-        return DEmulationPageLines(write.config);
+        return DEmulationPageLines(config);
     case ConfigPage::SerialPort:
-        return SerialPortPageLines(write.config);
+        return SerialPortPageLines(config);
     case ConfigPage::Wireless:
-        return WirelessPageLines(write.config, write.certificates);
+        return WirelessPageLines(config, certificates);
     case ConfigPage::Bluetooth:
-        return BluetoothPageLines(write.config);
+        return BluetoothPageLines(config);
     case ConfigPage::FtpUpdate:
-        return FtpUpdatePageLines(write.config);
+        return FtpUpdatePageLines(config);
     }
     return {};
 }
@@ -37,66 +35,27 @@ QList<QByteArray> pageLines(ConfigPageWrite& write, std::int32_t page)
 
 std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std::int32_t page)
 {
-    const PrinterConfig& c = write.config;
-    std::optional<QByteArray> found;
-    const auto check = [&](const char* name, const auto& item) {
-        if (!found && item.isSet() && !QuotableText(item.text()))
-            found = name;
-    };
-    const auto checkCharacter = [&](const char* name, char character) {
-        if (!found && (character == '\r' || character == '\n'))
-            found = name;
-    };
-    const auto checkCertificate = [&](const char* name, const QString& path) {
-        if (!found && !QuotableText(QFile::encodeName(QFileInfo(path).fileName())))
-            found = name;
-    };
-    switch (static_cast<ConfigPage>(page)) {
-    case ConfigPage::ZEmulation:
-        checkCharacter("zControlPrefix", c.zControlPrefix.value);
-        checkCharacter("zFormatPrefix", c.zFormatPrefix.value);
-        checkCharacter("zDelimiter", c.zDelimiter.value);
-        break;
-    case ConfigPage::Wireless:
-        check("wifiSsid", c.wifiSsid);
-        check("wifiKey", c.wifiKey);
-        check("wifiUsername", c.wifiUsername);
-        check("wifiPassword", c.wifiPassword);
-        check("wifiIp", c.wifiIp);
-        check("wifiMask", c.wifiMask);
-        check("wifiGateway", c.wifiGateway);
-        check("wifiHostName", c.wifiHostName);
-        check("wifiBand", c.wifiBand);
-        checkCertificate("wifiCaCertName", write.certificates.ca);
-        checkCertificate("wifiClientCertName", write.certificates.client);
-        checkCertificate("wifiPrivateKeyName", write.certificates.privateKey);
-        break;
-    case ConfigPage::Bluetooth:
-        check("btPinCode", c.btPinCode);
-        check("btName", c.btName);
-        break;
-    case ConfigPage::FtpUpdate:
-        check("ftpServer", c.ftpServer);
-        check("ftpPath", c.ftpPath);
-        check("ftpDescriptionFile", c.ftpDescriptionFile);
-        check("ftpUser", c.ftpUser);
-        check("ftpPassword", c.ftpPassword);
-        break;
-    default:
-        break;
+    PrinterConfig config = write.config;
+    try {
+        pageLines(config, page, CertificateNames(write.certificates));
+    } catch (const UnsendableValue& refused) {
+        return refused.field();
     }
-    return found;
+    return std::nullopt;
 }
 
-ResultCode WriteConfigurationPage(const OperationRequest& request)
+ResultCode WriteConfigurationPage(const OperationContext& context, ConfigPageWrite& write)
 {
-    auto* write = request.recordAs<ConfigPageWrite>();
-    if (!write || UnsendableTextField(*write, request.extra))
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
+    LoadedCertificates certificates;
+    QString error;
+    if (static_cast<ConfigPage>(context.extra) == ConfigPage::Wireless && write.config.wifiPresent &&
+        !LoadCertificates(write.certificates, certificates, error))
+        return ResultCode::FileOpenError;
+    const QList<QByteArray> lines = pageLines(write.config, context.extra, certificates);
+    auto link = context.links.OpenLink(context.kind);
     if (!link)
         return ResultCode::PortOpenError;
-    for (const QByteArray& line : pageLines(*write, request.extra)) {
+    for (const QByteArray& line : lines) {
         if (SendCommand(*link, line) != ResultCode::Success)
             return ResultCode::DataTransmissionError;
     }

@@ -29,14 +29,14 @@ enum class ConfigPage : std::int32_t
     FtpUpdate = 6,
 };
 
-/// The name of the first text of the page that its command could not carry: the printer's quoted texts
-/// have no escape, so a double quote would end the text early and a line break would start a command of
-/// its own. Nothing when every text the page sends is safe.
+/// The name of the first field of the page whose text or number its command could not carry, found by
+/// building the page's commands without sending them. Nothing when the page can be sent.
 std::optional<QByteArray> UnsendableTextField(const ConfigPageWrite& write, std::int32_t page);
 
-/// Operation 4: writes the set items of one page as command lines, without replies. Any other page
-/// number writes nothing. 0, 1 (not opened) or 2 (a line not written; the lines before it stay in effect).
-/// A page with an unsendable text sends nothing and returns 5; callers check it first to say which.
-ResultCode WriteConfigurationPage(const OperationRequest& request);
+/// Operation 4: writes the set items of one page as command lines, without replies. Any other page number
+/// writes nothing. Every line is built before the link opens, so a text its command cannot carry sends
+/// nothing (5, as callers check first to say which). 0, 1 (not opened), 2 (a line not written; the lines
+/// before it stay in effect) or 4 (a certificate file that cannot be read).
+ResultCode WriteConfigurationPage(const OperationContext& context, ConfigPageWrite& write);
 
 } // namespace norvane

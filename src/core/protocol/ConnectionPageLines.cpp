@@ -26,9 +26,9 @@ QList<QByteArray> BluetoothPageLines(const PrinterConfig& c)
     if (!c.btPresent)
         return lines;
     if (c.btPinCode.isSet())
-        lines << "BT PINCODE " + Quoted(c.btPinCode.text()) + "\r\n";
+        lines << "BT PINCODE " + Quoted(c.btPinCode.text(), "btPinCode") + "\r\n";
     if (c.btName.isSet())
-        lines << "BT NAME " + Quoted(c.btName.text()) + "\r\n";
+        lines << "BT NAME " + Quoted(c.btName.text(), "btName") + "\r\n";
     return lines;
 }
 
@@ -36,16 +36,16 @@ QList<QByteArray> FtpUpdatePageLines(const PrinterConfig& c)
 {
     QList<QByteArray> lines;
     if (c.ftpEnable.isSet())
-        lines << "FTPUPD ENABLE " + Quoted(QByteArray::number(c.ftpEnable.value)) + "\r\n";
-    const auto text = [&](const char* command, const auto& item) {
+        lines << "FTPUPD ENABLE " + Quoted(QByteArray::number(c.ftpEnable.value), "ftpEnable") + "\r\n";
+    const auto text = [&](const char* command, const auto& item, const char* field) {
         if (item.isSet())
-            lines << command + Quoted(item.text()) + "\r\n";
+            lines << command + Quoted(item.text(), field) + "\r\n";
     };
-    text("FTPUPD SRVIP ", c.ftpServer);
-    text("FTPUPD PATH ", c.ftpPath);
-    text("FTPUPD DESCFILE ", c.ftpDescriptionFile);
-    text("FTPUPD ID ", c.ftpUser);
-    text("FTPUPD PSWD ", c.ftpPassword);
+    text("FTPUPD SRVIP ", c.ftpServer, "ftpServer");
+    text("FTPUPD PATH ", c.ftpPath, "ftpPath");
+    text("FTPUPD DESCFILE ", c.ftpDescriptionFile, "ftpDescriptionFile");
+    text("FTPUPD ID ", c.ftpUser, "ftpUser");
+    text("FTPUPD PSWD ", c.ftpPassword, "ftpPassword");
     return lines;
 }
 

@@ -1,17 +1,17 @@
 #include "protocol/DialogOperations.h"
 
 #include "protocol/ActiveEmulation.h"
-#include "protocol/CommandDispatcher.h"
+#include "protocol/LinkedOperation.h"
 #include "protocol/PrinterPassword.h"
 
 namespace norvane {
 
 void RegisterDialogOperations(CommandDispatcher& dispatcher)
 {
-    dispatcher.registerOperation(OperationCode::ReadPassword, ReadPassword);
-    dispatcher.registerOperation(OperationCode::SendPassword, SendPassword);
-    dispatcher.registerOperation(OperationCode::ReadEmulation, ReadActiveEmulation);
-    dispatcher.registerOperation(OperationCode::SetEmulation, SetActiveEmulation);
+    RegisterOverLink<OperationCode::ReadPassword>(dispatcher, ReadPassword);
+    RegisterOverLink<OperationCode::SendPassword>(dispatcher, SendPassword);
+    RegisterOverLink<OperationCode::ReadEmulation>(dispatcher, ReadActiveEmulation);
+    RegisterOverLink<OperationCode::SetEmulation>(dispatcher, SetActiveEmulation);
 }
 
 } // namespace norvane

@@ -86,16 +86,16 @@ QList<QByteArray> ZEmulationPageLines(const PrinterConfig& c)
     if (c.zPrintWidth.isSet())
         lines << zFormat("PW" + number(c.zPrintWidth.value));
     if (c.zControlPrefix.isSet())
-        lines << zControl(QByteArray("CT") + c.zControlPrefix.value);
+        lines << zControl("CT" + BareCharacter(c.zControlPrefix.value, "zControlPrefix"));
     if (c.zFormatPrefix.isSet())
-        lines << zControl(QByteArray("CC") + c.zFormatPrefix.value);
+        lines << zControl("CC" + BareCharacter(c.zFormatPrefix.value, "zFormatPrefix"));
     if (c.zDelimiter.isSet())
-        lines << zControl(QByteArray("CD") + c.zDelimiter.value);
+        lines << zControl("CD" + BareCharacter(c.zDelimiter.value, "zDelimiter"));
     if (const auto action = c.zPowerUpAction.isSet() ? letterFor(c.zPowerUpAction.value, "FCLN") : std::nullopt)
         lines << zFormat(QByteArray("MF") + *action);
     // The power-up parameter is left empty, so the action goes into MF's second parameter.
     if (const auto action = c.zHeadCloseAction.isSet() ? letterFor(c.zHeadCloseAction.value, "FCLN") : std::nullopt)
-        lines << zFormat(QByteArray("MF") + c.zDelimiter.value + *action);
+        lines << zFormat("MF" + BareCharacter(c.zDelimiter.value, "zDelimiter") + *action);
     if (c.zLabelTop.isSet())
         lines << zFormat("LT" + number(c.zLabelTop.value));
     if (c.zLeftPosition.isSet())

@@ -1,20 +1,14 @@
 #include "protocol/PrinterFunctions.h"
 
-#include "link/LinkLayer.h"
+#include "protocol/ReplyFraming.h"
 
 namespace norvane {
 
-ResultCode SendOnlyOperation(const OperationRequest& request, QByteArrayView command)
+std::function<ResultCode(PrinterLink&)> SendOnly(QByteArrayView command)
 {
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    return link->WriteLink(command) ? ResultCode::Success : ResultCode::DataTransmissionError;
-}
-
-ResultCode LinkTest(const OperationRequest& request)
-{
-    return request.links.OpenLink(request.kind) ? ResultCode::Success : ResultCode::PortOpenError;
+    return [command](PrinterLink& link) {
+        return SendCommand(link, command);
+    };
 }
 
 } // namespace norvane

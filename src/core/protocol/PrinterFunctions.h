@@ -1,15 +1,16 @@
 #pragma once
 
-#include "protocol/CommandDispatcher.h"
+#include "protocol/ResultCode.h"
 
 #include <QByteArrayView>
+#include <functional>
 
 namespace norvane {
 
-/// Opens the link, writes `command`, closes: 0, 1 (not opened) or 2 (not written).
-ResultCode SendOnlyOperation(const OperationRequest& request, QByteArrayView command);
+class PrinterLink;
 
-/// Operation 21: the link opens (for USB: a matching printer is present), nothing is written.
-ResultCode LinkTest(const OperationRequest& request);
+/// The body of an operation that writes one fixed command and reads nothing: 0 or 2 (not written).
+/// Operation 21 (link test) is the same with nothing to write.
+std::function<ResultCode(PrinterLink&)> SendOnly(QByteArrayView command);
 
 } // namespace norvane

@@ -1,35 +1,25 @@
 #include "protocol/PrinterOperations.h"
 
-#include "protocol/CommandDispatcher.h"
+#include "config/StatusFlags.h"
 #include "protocol/ConfigurationRead.h"
 #include "protocol/ConfigurationWrite.h"
+#include "protocol/LinkedOperation.h"
 #include "protocol/PrinterFunctions.h"
 #include "protocol/PrinterStatus.h"
 
 namespace norvane {
 
-namespace {
-
-Operation sendOnly(QByteArrayView command)
-{
-    return [command](const OperationRequest& request) {
-        return SendOnlyOperation(request, command);
-    };
-}
-
-} // namespace
-
 void RegisterPrinterOperations(CommandDispatcher& dispatcher)
 {
-    dispatcher.registerOperation(OperationCode::ReadStatus, ReadStatus);
-    dispatcher.registerOperation(OperationCode::ReadConfiguration, ReadConfiguration);
-    dispatcher.registerOperation(OperationCode::WriteConfigurationPage, WriteConfigurationPage);
-    dispatcher.registerOperation(OperationCode::FactoryDefault, sendOnly("INITIALPRINTER\r\n"));
-    dispatcher.registerOperation(OperationCode::PrintConfigurationPage, sendOnly("SELFTEST\r\n"));
-    dispatcher.registerOperation(OperationCode::ResetPrinter, sendOnly(QByteArrayView("\x1b!R", 3)));
-    dispatcher.registerOperation(OperationCode::IgnoreStartupProgram, sendOnly(QByteArrayView("\x1b!C", 3)));
-    dispatcher.registerOperation(OperationCode::LinkTest, LinkTest);
-    dispatcher.registerOperation(OperationCode::ExitLineMode, sendOnly(QByteArrayView("\x1bZ\r\n", 4)));
+    RegisterOverLink<OperationCode::ReadStatus>(dispatcher, ReadStatus);
+    RegisterOverLink<OperationCode::ReadConfiguration>(dispatcher, ReadConfiguration);
+    dispatcher.registerOperation<OperationCode::WriteConfigurationPage>(WriteConfigurationPage);
+    RegisterOverLink<OperationCode::FactoryDefault>(dispatcher, SendOnly("INITIALPRINTER\r\n"));
+    RegisterOverLink<OperationCode::PrintConfigurationPage>(dispatcher, SendOnly("SELFTEST\r\n"));
+    RegisterOverLink<OperationCode::ResetPrinter>(dispatcher, SendOnly(QByteArrayView("\x1b!R", 3)));
+    RegisterOverLink<OperationCode::IgnoreStartupProgram>(dispatcher, SendOnly(QByteArrayView("\x1b!C", 3)));
+    RegisterOverLink<OperationCode::LinkTest>(dispatcher, [](PrinterLink&) { return ResultCode::Success; });
+    RegisterOverLink<OperationCode::ExitLineMode>(dispatcher, SendOnly(QByteArrayView("\x1bZ\r\n", 4)));
 }
 
 } // namespace norvane

@@ -1,6 +1,5 @@
 #include "protocol/PrinterPassword.h"
 
-#include "link/LinkLayer.h"
 #include "protocol/CommandFormat.h"
 #include "protocol/ReplyFraming.h"
 
@@ -10,36 +9,24 @@ namespace {
 constexpr std::int32_t kFirstEditionWithPassword = 101;
 }
 
-ResultCode ReadPassword(const OperationRequest& request)
+ResultCode ReadPassword(PrinterLink& link, QByteArray& password)
 {
-    auto* password = request.recordAs<QByteArray>();
-    if (!password)
-        return ResultCode::UnknowError;
-    password->clear();
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    if (const ResultCode result = Announce(*link); result != ResultCode::Success)
+    password.clear();
+    if (const ResultCode result = Announce(link); result != ResultCode::Success)
         return result;
     QByteArray edition;
-    if (const ResultCode result = Exchange(*link, "DIAGNOSTIC REPORT EDITION\r\n", edition);
+    if (const ResultCode result = Exchange(link, "DIAGNOSTIC REPORT EDITION\r\n", edition);
         result != ResultCode::Success)
         return result;
     if (ReplyNumber(edition) < kFirstEditionWithPassword)
         return ResultCode::Success;
-    return Exchange(*link, "DIAGNOSTIC REPORT PASSWORD\r\n", *password);
+    return Exchange(link, "DIAGNOSTIC REPORT PASSWORD\r\n", password);
 }
 
-ResultCode SendPassword(const OperationRequest& request)
+ResultCode SendPassword(PrinterLink& link, const QByteArray& password)
 {
-    const auto* password = request.recordAs<QByteArray>();
-    if (!password)
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
     QByteArray reply;
-    return Exchange(*link, "DIAGNOSTIC PASSWORD \"" + *password + "\"\r\n", reply);
+    return Exchange(link, "DIAGNOSTIC PASSWORD " + Quoted(password, "password") + "\r\n", reply);
 }
 
 QString NewPasswordProblem(const QByteArray& password)

@@ -1,6 +1,6 @@
 #include "protocol/PrinterStatus.h"
 
-#include "link/LinkLayer.h"
+#include "link/PrinterLink.h"
 
 namespace norvane {
 
@@ -13,33 +13,27 @@ constexpr std::size_t kRibbonByte = 4;
 
 } // namespace
 
-ResultCode ReadStatus(const OperationRequest& request)
+ResultCode ReadStatus(PrinterLink& link, StatusFlags& status)
 {
-    auto* status = request.recordAs<StatusFlags>();
-    if (!status)
-        return ResultCode::UnknowError;
-    auto link = request.links.OpenLink(request.kind);
-    if (!link)
-        return ResultCode::PortOpenError;
-    if (!link->WriteLink(QByteArrayView(kStatusQuery, 3)))
+    if (!link.WriteLink(QByteArrayView(kStatusQuery, 3)))
         return ResultCode::DataTransmissionError;
     std::uint8_t statusByte = 0;
-    if (!link->ReadByte(statusByte))
+    if (!link.ReadByte(statusByte))
         return ResultCode::DataReceivingError;
     for (int bit = 0; bit < 8; ++bit)
-        status->flags[bit] = (statusByte >> bit) & 1;
-    status->flags[StatusFlags::RibbonEncoderError] = 0;
-    status->flags[StatusFlags::OutOfRibbon] = 0;
+        status.flags[bit] = (statusByte >> bit) & 1;
+    status.flags[StatusFlags::RibbonEncoderError] = 0;
+    status.flags[StatusFlags::OutOfRibbon] = 0;
 
-    if (!link->WriteLink(QByteArrayView(kExtendedStatusQuery, 5)))
+    if (!link.WriteLink(QByteArrayView(kExtendedStatusQuery, 5)))
         return ResultCode::DataTransmissionError;
     char extended[kExtendedStatusLength] = {};
-    if (link->ReadBytes(extended, kExtendedStatusLength) == kExtendedStatusLength) {
+    if (link.ReadBytes(extended, kExtendedStatusLength) == kExtendedStatusLength) {
         const auto ribbon = static_cast<std::uint8_t>(extended[kRibbonByte]);
         if (ribbon & 0x08)
-            status->flags[StatusFlags::RibbonEncoderError] = 1;
+            status.flags[StatusFlags::RibbonEncoderError] = 1;
         else if (ribbon & 0x04)
-            status->flags[StatusFlags::OutOfRibbon] = 1;
+            status.flags[StatusFlags::OutOfRibbon] = 1;
     }
     return ResultCode::Success;
 }

@@ -3,6 +3,7 @@
 #include "link/PrinterLink.h"
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 
 namespace norvane {
@@ -20,6 +21,32 @@ bool isSpace(std::uint8_t byte)
 {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
 }
+
+/// The bytes of one reply, until its deadline: a printer that trickles bytes slower than the read time-out
+/// ends each wait in time, yet must not hold the operation for ever.
+class ReplyBytes
+{
+public:
+    explicit ReplyBytes(PrinterLink& link)
+        : m_link(link), m_deadline(std::chrono::steady_clock::now() + kReplyDeadlineInReadTimeouts * link.readTimeout())
+    {
+    }
+
+    bool next(std::uint8_t& byte) { return std::chrono::steady_clock::now() < m_deadline && m_link.ReadByte(byte); }
+
+    std::size_t next(char* out, std::size_t count)
+    {
+        std::size_t arrived = 0;
+        std::uint8_t byte = 0;
+        while (arrived < count && next(byte))
+            out[arrived++] = static_cast<char>(byte);
+        return arrived;
+    }
+
+private:
+    PrinterLink& m_link;
+    std::chrono::steady_clock::time_point m_deadline;
+};
 
 } // namespace
 
@@ -41,17 +68,22 @@ QByteArray InterfaceAnnouncement(InterfaceKind kind)
 bool ReadFramedReply(PrinterLink& link, QByteArray& reply, qsizetype capacity)
 {
     reply.clear();
+    ReplyBytes bytes(link);
     std::uint8_t byte = 0;
-    do {
-        if (!link.ReadByte(byte))
+    for (qsizetype skipped = 0;; ++skipped) {
+        if (!bytes.next(byte))
             return false;
-    } while (byte != '{');
+        if (byte == '{')
+            break;
+        if (skipped == kMaxBytesBeforeFrame)
+            return false;
+    }
 
     // Up to 31 digits; the 32nd is one too many. The value saturates: any such length is refused anyway.
     std::uint64_t length = 0;
     int digits = 0;
     bool gotByte = false;
-    while ((gotByte = link.ReadByte(byte)) && isDigit(byte)) {
+    while ((gotByte = bytes.next(byte)) && isDigit(byte)) {
         if (++digits > kMaxLengthDigits)
             return false;
         length = std::min<std::uint64_t>(length * 10 + (byte - '0'), std::numeric_limits<std::uint32_t>::max());
@@ -62,11 +94,11 @@ bool ReadFramedReply(PrinterLink& link, QByteArray& reply, qsizetype capacity)
         return false;
 
     reply.resize(static_cast<qsizetype>(length));
-    if (link.ReadBytes(reply.data(), static_cast<std::size_t>(length)) != length) {
+    if (bytes.next(reply.data(), static_cast<std::size_t>(length)) != length) {
         reply.clear();
         return false;
     }
-    if (!link.ReadByte(byte) || byte != '}') {
+    if (!bytes.next(byte) || byte != '}') {
         reply.clear();
         return false;
     }
@@ -76,8 +108,9 @@ bool ReadFramedReply(PrinterLink& link, QByteArray& reply, qsizetype capacity)
 bool ReadLineReply(PrinterLink& link, QByteArray& line)
 {
     line.clear();
+    ReplyBytes bytes(link);
     std::uint8_t byte = 0;
-    while (link.ReadByte(byte)) {
+    while (bytes.next(byte)) {
         if (byte == '\n')
             break;
         if (byte == '\r')

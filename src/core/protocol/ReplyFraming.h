@@ -15,16 +15,23 @@ class PrinterLink;
 inline constexpr qsizetype kSingleValueCapacity = 1024;
 /// The longest line `ReadLineReply` accepts.
 inline constexpr qsizetype kLineReplyLimit = 1024;
+/// Stray bytes before a frame's "{" are skipped, but no printer sends this many: a peer streaming bytes
+/// without ever starting a frame is given up on.
+inline constexpr qsizetype kMaxBytesBeforeFrame = 64 * 1024;
+/// One reply, from its first wait to its last byte, may take at most this many of the link's read time-outs
+/// (30 s on USB and COM, 5 minutes on a network printer), however slowly its bytes come.
+inline constexpr int kReplyDeadlineInReadTimeouts = 10;
 
 /// "\r\nDIAGNOSTIC INTERFACE USB\r\n" and its COM, LPT and NET forms.
 QByteArray InterfaceAnnouncement(InterfaceKind kind);
 
-/// Reads one "{" length "|" data "}" frame; bytes before the "{" are skipped. The data are taken by
-/// count, so they may hold any byte. A frame longer than capacity − 2 is refused before its data are read.
+/// Reads one "{" length "|" data "}" frame; up to `kMaxBytesBeforeFrame` bytes before the "{" are skipped.
+/// The data are taken by count, so they may hold any byte. A frame longer than capacity − 2 is refused before
+/// its data are read. Fails when the reply's deadline passes.
 bool ReadFramedReply(PrinterLink& link, QByteArray& reply, qsizetype capacity);
 
-/// Reads one line up to LF, dropping CRs. A line cut short by a time-out is returned as far as it came;
-/// more than 1024 bytes fail.
+/// Reads one line up to LF, dropping CRs. A line cut short by a time-out or the reply's deadline is returned as
+/// far as it came; more than 1024 bytes fail.
 bool ReadLineReply(PrinterLink& link, QByteArray& line);
 
 ResultCode SendCommand(PrinterLink& link, QByteArrayView text);

@@ -1,18 +1,16 @@
 #include "protocol/WirelessOperations.h"
 
 #include "protocol/BluetoothScan.h"
-#include "protocol/CommandDispatcher.h"
+#include "protocol/LinkedOperation.h"
 #include "protocol/PrinterFunctions.h"
 
 namespace norvane {
 
 void RegisterWirelessOperations(CommandDispatcher& dispatcher)
 {
-    dispatcher.registerOperation(OperationCode::ScanBluetooth, ScanBluetooth);
-    dispatcher.registerOperation(OperationCode::ConnectBluetooth, ConnectBluetoothMaster);
-    dispatcher.registerOperation(OperationCode::WirelessFactoryDefault, [](const OperationRequest& request) {
-        return SendOnlyOperation(request, "WLAN DEFAULT\r\n");
-    });
+    RegisterOverLink<OperationCode::ScanBluetooth>(dispatcher, ScanBluetooth);
+    RegisterOverLink<OperationCode::ConnectBluetooth>(dispatcher, ConnectBluetoothMaster);
+    RegisterOverLink<OperationCode::WirelessFactoryDefault>(dispatcher, SendOnly("WLAN DEFAULT\r\n"));
 }
 
 } // namespace norvane

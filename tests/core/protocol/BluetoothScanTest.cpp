@@ -72,7 +72,7 @@ TEST_F(BluetoothOperationsTest, theScanWaitsWithProgressThenReadsOneFrame)
         return QByteArray();
     };
     BluetoothScanResult result;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ScanBluetooth, InterfaceKind::Usb, &result, 1),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ScanBluetooth>(InterfaceKind::Usb, result, 1),
               ResultCode::DataReceivingError);
     EXPECT_EQ(s.device->written, "\r\nDIAGNOSTIC INTERFACE USB\r\nDIAGNOSTIC REPORT SCANBT\r\n");
     // The bar starts at 3 and advances by 3 on each of the hundred pauses, up to its end.
@@ -89,7 +89,7 @@ TEST_F(BluetoothOperationsTest, theScanWaitsWithProgressThenReadsOneFrame)
         answered = true;
         return QByteArray("{12|1\rPad,00:01\r}");
     };
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ScanBluetooth, InterfaceKind::Usb, &result, 1), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ScanBluetooth>(InterfaceKind::Usb, result, 1), ResultCode::Success);
     ASSERT_EQ(result.devices.size(), 1);
     EXPECT_EQ(result.devices[0].name, "Pad");
 }
@@ -97,7 +97,7 @@ TEST_F(BluetoothOperationsTest, theScanWaitsWithProgressThenReadsOneFrame)
 TEST_F(BluetoothOperationsTest, aFailedAnnouncementIsATransmissionError)
 {
     BluetoothScanResult result;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ScanBluetooth, InterfaceKind::Usb, &result, 1),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ScanBluetooth>(InterfaceKind::Usb, result, 1),
               ResultCode::DataTransmissionError);
     EXPECT_FALSE(s.progress.isShown());
 }
@@ -105,18 +105,18 @@ TEST_F(BluetoothOperationsTest, aFailedAnnouncementIsATransmissionError)
 TEST_F(BluetoothOperationsTest, masterConnectionAndWirelessFactoryDefaultSendOneLine)
 {
     QByteArray address = "00:1B:82:11:22:33";
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ConnectBluetooth, InterfaceKind::Com, &address), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ConnectBluetooth>(InterfaceKind::Com, address), ResultCode::Success);
     EXPECT_EQ(s.device->written, "BT DMAC \"00:1B:82:11:22:33\"\r\n");
     address.clear();
     s.device->written.clear();
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ConnectBluetooth, InterfaceKind::Com, &address), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ConnectBluetooth>(InterfaceKind::Com, address), ResultCode::Success);
     EXPECT_EQ(s.device->written, "BT DMAC \"\"\r\n");
     address = "x\"\r\nINITIALPRINTER";
     s.device->written.clear();
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ConnectBluetooth, InterfaceKind::Com, &address),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ConnectBluetooth>(InterfaceKind::Com, address),
               ResultCode::UnknowError);
     EXPECT_TRUE(s.device->written.isEmpty());
 
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::WirelessFactoryDefault, InterfaceKind::Lpt), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::WirelessFactoryDefault>(InterfaceKind::Lpt), ResultCode::Success);
     EXPECT_EQ(s.device->written, "WLAN DEFAULT\r\n");
 }

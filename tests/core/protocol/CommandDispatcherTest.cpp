@@ -1,5 +1,7 @@
 #include "protocol/CommandDispatcher.h"
 #include "ScriptedTransport.h"
+#include "config/PrinterConfig.h"
+#include "protocol/ConfigurationWrite.h"
 #include "protocol/PrinterStatus.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +19,8 @@ protected:
 TEST_F(CommandDispatcherTest, operationsOutsideTheTableAreUnknownAndOpenNothing)
 {
     for (std::uint32_t op : {27u, 34u, 1000u})
-        EXPECT_EQ(dispatcher.dispatch(op, InterfaceKind::Usb), ResultCode::UnknowError) << op;
+        EXPECT_EQ(dispatcher.dispatch(static_cast<OperationCode>(op), InterfaceKind::Usb), ResultCode::UnknowError)
+            << op;
     EXPECT_EQ(s.device->opens, 0);
     EXPECT_EQ(ResultMessage(ResultCode::UnknowError), "Unknow Error");
 }
@@ -25,13 +28,16 @@ TEST_F(CommandDispatcherTest, operationsOutsideTheTableAreUnknownAndOpenNothing)
 TEST_F(CommandDispatcherTest, readingOperationsAreRefusedOnLptBeforeAnythingIsOpened)
 {
     StatusFlags flags;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadStatus, InterfaceKind::Lpt, &flags),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadStatus>(InterfaceKind::Lpt, flags),
               ResultCode::DataReceivingError);
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Lpt, {}, 1),
+    PrinterConfig config;
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Lpt, config, 1),
               ResultCode::DataReceivingError);
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadEmulation, InterfaceKind::Lpt), ResultCode::DataReceivingError);
+    std::int32_t emulation = 0;
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadEmulation>(InterfaceKind::Lpt, emulation),
+              ResultCode::DataReceivingError);
     QByteArray password = "secret";
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Lpt, &password), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadPassword>(InterfaceKind::Lpt, password), ResultCode::Success);
     EXPECT_TRUE(password.isEmpty());
     EXPECT_EQ(s.device->opens, 0);
     EXPECT_TRUE(s.recorder.calls.isEmpty());
@@ -57,60 +63,66 @@ TEST_F(CommandDispatcherTest, sendOnlyOperationsWriteTheirExactBytes)
 
 TEST_F(CommandDispatcherTest, theLinkTestOpensAndWritesNothing)
 {
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::LinkTest, InterfaceKind::Lpt), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::LinkTest>(InterfaceKind::Lpt), ResultCode::Success);
     EXPECT_EQ(s.device->opens, 1);
     EXPECT_TRUE(s.device->written.isEmpty());
     s.device->refuseOpen = true;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::LinkTest, InterfaceKind::Usb), ResultCode::PortOpenError);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::LinkTest>(InterfaceKind::Usb), ResultCode::PortOpenError);
 }
 
 TEST_F(CommandDispatcherTest, sendOnlyOperationsReportOpenAndWriteFailures)
 {
     s.device->refuseOpen = true;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::FactoryDefault, InterfaceKind::Com), ResultCode::PortOpenError);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::FactoryDefault>(InterfaceKind::Com), ResultCode::PortOpenError);
     s.device->refuseOpen = false;
     s.device->failChunk = 0;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::FactoryDefault, InterfaceKind::Com),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::FactoryDefault>(InterfaceKind::Com),
               ResultCode::DataTransmissionError);
 }
 
 TEST_F(CommandDispatcherTest, progressIsShownAroundTheLongOperationsWhateverTheirResult)
 {
     int extraSeen = -1;
-    const auto failing = [&](const OperationRequest& request) {
-        extraSeen = request.extra;
-        return ResultCode::DataReceivingError;
-    };
-    dispatcher.registerOperation(OperationCode::ReadConfiguration, failing);
-    dispatcher.registerOperation(OperationCode::WriteConfigurationPage, failing);
-    dispatcher.registerOperation(OperationCode::ReadFileLists, failing);
+    dispatcher.registerOperation<OperationCode::ReadConfiguration>(
+        [&](const OperationContext&, PrinterConfig&) { return ResultCode::DataReceivingError; });
+    dispatcher.registerOperation<OperationCode::WriteConfigurationPage>(
+        [&](const OperationContext& context, ConfigPageWrite&) {
+            extraSeen = context.extra;
+            return ResultCode::DataReceivingError;
+        });
 
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Usb, {}, 0),
+    PrinterConfig config;
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Usb, config, 0),
               ResultCode::DataReceivingError);
     EXPECT_TRUE(s.recorder.calls.isEmpty()); // the silent start-up read
 
-    for (auto op :
-         {OperationCode::ReadConfiguration, OperationCode::WriteConfigurationPage, OperationCode::ReadFileLists}) {
-        s.recorder.calls.clear();
-        EXPECT_EQ(dispatcher.dispatch(op, InterfaceKind::Usb, {}, 1), ResultCode::DataReceivingError);
-        EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "hide"}));
-    }
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Usb, config, 1),
+              ResultCode::DataReceivingError);
+    EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "hide"}));
+    s.recorder.calls.clear();
+    ConfigPageWrite write;
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Usb, write, 4),
+              ResultCode::DataReceivingError);
+    EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "hide"}));
     EXPECT_FALSE(s.progress.isShown());
-
-    dispatcher.dispatch(OperationCode::WriteConfigurationPage, InterfaceKind::Usb, {}, 4);
     EXPECT_EQ(extraSeen, 4); // the page number travels as extra
 }
 
-TEST_F(CommandDispatcherTest, operationsGetTheCallersRecordOfTheirOwnType)
+TEST_F(CommandDispatcherTest, aRunTimeNumberRunsOnlyOperationsWithoutARecord)
 {
-    StatusFlags* seen = nullptr;
-    dispatcher.registerOperation(OperationCode::ReadStatus, [&](const OperationRequest& request) {
-        seen = request.recordAs<StatusFlags>();
-        return request.recordAs<QByteArray>() ? ResultCode::UnknowError : ResultCode::Success;
-    });
-    StatusFlags flags;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadStatus, InterfaceKind::Usb, &flags), ResultCode::Success);
-    EXPECT_EQ(seen, &flags);
+    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Lpt), ResultCode::UnknowError);
+    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadFileLists, InterfaceKind::Usb), ResultCode::UnknowError);
+    EXPECT_EQ(s.device->opens, 0);
+}
+
+TEST_F(CommandDispatcherTest, aTextItsCommandCannotCarrySendsNothingAndGivesUnknowError)
+{
+    const QByteArray password = "x\"\r\nINITIALPRINTER\r\n";
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::SendPassword>(InterfaceKind::Usb, password), ResultCode::UnknowError);
+    const QByteArray address = "00:11\r\nRESET";
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ConnectBluetooth>(InterfaceKind::Usb, address),
+              ResultCode::UnknowError);
+    EXPECT_TRUE(s.device->written.isEmpty());
 }
 
 TEST(ResultCodeTest, everyCodeHasItsFixedMessage)

@@ -104,7 +104,7 @@ protected:
     ResultCode read(InterfaceKind kind = InterfaceKind::Usb)
     {
         s.device->chunks.clear();
-        return dispatcher.dispatch(OperationCode::ReadConfiguration, kind, &config, 0);
+        return dispatcher.dispatch<OperationCode::ReadConfiguration>(kind, config, 0);
     }
 
     /// The key words of the queries sent, in order.
@@ -175,7 +175,7 @@ TEST_F(ConfigurationReadTest, anEdition99PrinterHasEveryLaterFeatureUnset)
     replies["EDITION"] = "99";
     // A record that is not cleared shows that the read itself unsets what this printer lacks.
     config = ConfigFromBytes(QByteArray(kPrinterConfigSize, '\x01'));
-    ASSERT_EQ(dispatcher.dispatch(OperationCode::ReadConfiguration, InterfaceKind::Usb, &config, 0),
+    ASSERT_EQ(dispatcher.dispatch<OperationCode::ReadConfiguration>(InterfaceKind::Usb, config, 0),
               ResultCode::Success);
     EXPECT_EQ(config.edition, 99);
     const QJsonObject json = ConfigToJson(config);

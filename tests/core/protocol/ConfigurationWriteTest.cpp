@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace norvane;
 using namespace norvane::test;
 
@@ -39,7 +41,7 @@ protected:
     {
         s.device->chunks.clear();
         s.device->written.clear();
-        return dispatcher.dispatch(OperationCode::WriteConfigurationPage, InterfaceKind::Ethernet, &write, page);
+        return dispatcher.dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write, page);
     }
 
     QByteArrayList lines() const { return s.device->chunks; }
@@ -370,7 +372,6 @@ TEST_F(ConfigurationWriteTest, enterpriseSecuritySendsEapAndTheCertificateFilesW
     c.wifiClientCertName.setText("OLD.DER");
     const QByteArray der("\x30\x82\x00\r\n}\xff", 8);
     write.certificates.ca = certificateFile("CA.DER", der);
-    write.certificates.client = certificates.filePath("MISSING.DER");
     write.certificates.privateKey = certificateFile("A-VERY-LONG-KEY-NAME.PEM", "key");
 
     ASSERT_EQ(writePage(4), ResultCode::Success);
@@ -381,12 +382,26 @@ TEST_F(ConfigurationWriteTest, enterpriseSecuritySendsEapAndTheCertificateFilesW
     EXPECT_EQ(sent[6], "DLCERT 3,\"A-VERY-LONG-KEY\",3,key\r\n");
     EXPECT_EQ(sent[7], "WLAN HOSTNAME \"\"\r\n");
     EXPECT_EQ(c.wifiCaCertName.text(), "CA.DER");
-    EXPECT_EQ(c.wifiClientCertName.text(), "");
+    EXPECT_EQ(c.wifiClientCertName.text(), "OLD.DER");
     EXPECT_EQ(c.wifiPrivateKeyName.text(), "A-VERY-LONG-KEY");
 
     c.wifiEap.set(0x23);
     writePage(4);
     EXPECT_EQ(lines()[4], "WLAN EAP 2,3,\"tech\",\"pw\"\r\n");
+}
+
+TEST_F(ConfigurationWriteTest, aCertificateThatCannotBeReadSendsNothing)
+{
+    c.wifiPresent = 1;
+    write.certificates.ca = certificateFile("CA.DER", "ca");
+    write.certificates.client = certificates.filePath("MISSING.DER");
+    EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
+    write.certificates.client = certificates.path(); // a folder
+    EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
+    write.certificates.client = certificateFile("HUGE.PEM", QByteArray(64 * 1024 + 1, 'k'));
+    EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
+    EXPECT_TRUE(s.device->written.isEmpty());
+    EXPECT_EQ(s.device->opens, 0);
 }
 
 TEST_F(ConfigurationWriteTest, aCertificateLargerThanTheUsualBufferIsSentWhole)
@@ -459,6 +474,7 @@ TEST_F(ConfigurationWriteTest, aTextThePrintersQuotesCannotCarrySendsNothing)
 
     c.wifiSsid.valid = 0; // an unset text is not sent, so it cannot harm
     EXPECT_FALSE(UnsendableTextField(write, 4));
+    c.btPresent = 1;
     c.btName.setText("NAME\r\nINITIALPRINTER");
     EXPECT_EQ(UnsendableTextField(write, 5), QByteArray("btName"));
     write.certificates.ca = certificates.filePath("A\"B.PEM");
@@ -466,4 +482,50 @@ TEST_F(ConfigurationWriteTest, aTextThePrintersQuotesCannotCarrySendsNothing)
     c.zDelimiter.set('\n');
     EXPECT_EQ(UnsendableTextField(write, 1), QByteArray("zDelimiter"));
     EXPECT_FALSE(UnsendableTextField(write, 0));
+}
+
+TEST_F(ConfigurationWriteTest, textsSentWhateverTheirFlagCannotSmuggleCommands)
+{
+    // These go out even when their item is not set, so a file with a clear flag and a crafted text must not
+    // reach the printer either.
+    c.wifiPresent = 1;
+    const auto smuggled = [](auto& item) {
+        item.setText("x\"\r\nFACTORYDEFAULT\r\nRESET\r\n\"");
+        item.valid = 0;
+    };
+    c.wifiSecurity.set(5);
+    smuggled(c.wifiKey);
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiKey"));
+    EXPECT_EQ(writePage(4), ResultCode::UnknowError);
+
+    c.wifiKey.setText("passphrase");
+    c.wifiSecurity.set(6);
+    smuggled(c.wifiUsername);
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiUsername"));
+    c.wifiUsername.setText("tech");
+    smuggled(c.wifiPassword);
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiPassword"));
+    c.wifiPassword.setText("pw");
+
+    c.wifiIp.setText("10.0.0.2");
+    c.wifiGateway.setText("10.0.0.1");
+    smuggled(c.wifiMask);
+    EXPECT_EQ(UnsendableTextField(write, 4), QByteArray("wifiMask"));
+    EXPECT_EQ(writePage(4), ResultCode::UnknowError);
+    EXPECT_TRUE(s.device->written.isEmpty());
+    EXPECT_EQ(s.device->opens, 0);
+}
+
+TEST_F(ConfigurationWriteTest, aNumberThatIsNoNumberIsNeverWritten)
+{
+    c.speed.set(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(UnsendableTextField(write, 0), QByteArray("speed"));
+    c.speed.set(3.0f);
+    c.paperWidth.set(400);
+    c.paperHeight.set(200);
+    c.dpi = 0;
+    c.unitIsInch = 1;
+    EXPECT_EQ(UnsendableTextField(write, 0), QByteArray("paperWidth"));
+    EXPECT_EQ(writePage(0), ResultCode::UnknowError);
+    EXPECT_TRUE(s.device->written.isEmpty());
 }

@@ -34,14 +34,14 @@ TEST_F(DialogOperationsTest, thePasswordIsAskedOnlyAboveEdition100)
 {
     answer({{"EDITION", "101"}, {"PASSWORD", "Secret"}});
     QByteArray password = "stale";
-    ASSERT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Com, &password), ResultCode::Success);
+    ASSERT_EQ(dispatcher.dispatch<OperationCode::ReadPassword>(InterfaceKind::Com, password), ResultCode::Success);
     EXPECT_EQ(password, "Secret");
     EXPECT_EQ(s.device->written, "\r\nDIAGNOSTIC INTERFACE COM\r\nDIAGNOSTIC REPORT EDITION\r\n"
                                  "DIAGNOSTIC REPORT PASSWORD\r\n");
 
     answer({{"EDITION", "100"}, {"PASSWORD", "Secret"}});
     s.device->written.clear();
-    ASSERT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Usb, &password), ResultCode::Success);
+    ASSERT_EQ(dispatcher.dispatch<OperationCode::ReadPassword>(InterfaceKind::Usb, password), ResultCode::Success);
     EXPECT_TRUE(password.isEmpty());
     EXPECT_FALSE(s.device->written.contains("PASSWORD"));
 }
@@ -50,10 +50,10 @@ TEST_F(DialogOperationsTest, aPasswordThatCannotBeReadFailsWithTheQuerysCode)
 {
     answer({{"EDITION", "108"}});
     QByteArray password;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Usb, &password),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadPassword>(InterfaceKind::Usb, password),
               ResultCode::DataReceivingError);
     answer({});
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Usb, &password),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadPassword>(InterfaceKind::Usb, password),
               ResultCode::DataReceivingError);
 }
 
@@ -61,10 +61,10 @@ TEST_F(DialogOperationsTest, aNewPasswordIsSentQuotedAndItsReplyAwaited)
 {
     answer({});
     QByteArray password = "new one";
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::SendPassword, InterfaceKind::Usb, &password), ResultCode::Success);
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::SendPassword>(InterfaceKind::Usb, password), ResultCode::Success);
     EXPECT_EQ(s.device->written, "DIAGNOSTIC PASSWORD \"new one\"\r\n");
     s.device->respond = nullptr;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::SendPassword, InterfaceKind::Usb, &password),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::SendPassword>(InterfaceKind::Usb, password),
               ResultCode::DataReceivingError);
 }
 
@@ -83,7 +83,7 @@ TEST_F(DialogOperationsTest, theEmulationIsReadAfterTheAnnouncementAndSetByOneEs
 {
     answer({{"ACT_EMULATION", "1"}});
     std::int32_t emulation = 0;
-    ASSERT_EQ(dispatcher.dispatch(OperationCode::ReadEmulation, InterfaceKind::Ethernet, &emulation),
+    ASSERT_EQ(dispatcher.dispatch<OperationCode::ReadEmulation>(InterfaceKind::Ethernet, emulation),
               ResultCode::Success);
     EXPECT_EQ(emulation, 1);
     EXPECT_EQ(s.device->written, "\r\nDIAGNOSTIC INTERFACE NET\r\nDIAGNOSTIC REPORT ACT_EMULATION\r\n");
@@ -91,7 +91,7 @@ TEST_F(DialogOperationsTest, theEmulationIsReadAfterTheAnnouncementAndSetByOneEs
     for (const auto& [number, bytes] : {std::pair{0, "\x1bZ"}, std::pair{1, "\x1bY"}, std::pair{2, "\x1bY"}}) {
         s.device->written.clear();
         std::int32_t chosen = number;
-        EXPECT_EQ(dispatcher.dispatch(OperationCode::SetEmulation, InterfaceKind::Lpt, &chosen), ResultCode::Success);
+        EXPECT_EQ(dispatcher.dispatch<OperationCode::SetEmulation>(InterfaceKind::Lpt, chosen), ResultCode::Success);
         EXPECT_EQ(s.device->written, bytes);
     }
 }
@@ -99,7 +99,7 @@ TEST_F(DialogOperationsTest, theEmulationIsReadAfterTheAnnouncementAndSetByOneEs
 TEST_F(DialogOperationsTest, aFailedAnnouncementBeforeTheEmulationQueryIsATransmissionError)
 {
     std::int32_t emulation = 7;
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadEmulation, InterfaceKind::Usb, &emulation),
+    EXPECT_EQ(dispatcher.dispatch<OperationCode::ReadEmulation>(InterfaceKind::Usb, emulation),
               ResultCode::DataTransmissionError);
     EXPECT_EQ(emulation, 7);
 }

@@ -29,7 +29,7 @@ protected:
         return reply;
     }
 
-    ResultCode readStatus() { return dispatcher.dispatch(OperationCode::ReadStatus, InterfaceKind::Usb, &flags); }
+    ResultCode readStatus() { return dispatcher.dispatch<OperationCode::ReadStatus>(InterfaceKind::Usb, flags); }
 
     ScriptedLinks s;
     CommandDispatcher dispatcher{s.links};

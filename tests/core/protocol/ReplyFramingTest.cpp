@@ -47,6 +47,18 @@ TEST_F(ReplyFramingTest, malformedFramesFail)
     EXPECT_EQ(frame(""), "FAIL");
 }
 
+TEST_F(ReplyFramingTest, strayBytesBeforeAFrameAreSkippedUpToALimit)
+{
+    const QByteArray stray(kMaxBytesBeforeFrame, 'x');
+    EXPECT_EQ(frame(stray + "{2|ok}"), "ok");
+    EXPECT_EQ(frame(stray + "x{2|ok}"), "FAIL");
+    // A peer that streams without ever starting a frame is given up on without waiting for the stream's end.
+    s.device->fetches = 0;
+    s.device->arrive = [] { return QByteArray(64, 'x'); };
+    EXPECT_EQ(frame(""), "FAIL");
+    EXPECT_LE(s.device->fetches, kMaxBytesBeforeFrame / 64 + 2);
+}
+
 TEST_F(ReplyFramingTest, thirtyOneLengthDigitsAreReadAndThirtyTwoAreTooMany)
 {
     EXPECT_EQ(frame("{" + QByteArray(30, '0') + "2|OK}"), "OK");

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "protocol/OperationCode.h"
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace norvane {
+
+struct BluetoothScanResult;
+struct ConfigPageWrite;
+struct PrinterConfig;
+struct StatusFlags;
+
+/// The record each operation takes, fixed when the program is built: a caller passing another type does not
+/// compile. `void` for operations without a record; an operation not listed here cannot be called yet.
+template <OperationCode Op> struct OperationRecord;
+
+template <OperationCode Op> using RecordOf = typename OperationRecord<Op>::Type;
+
+template <> struct OperationRecord<OperationCode::ReadStatus>
+{
+    using Type = StatusFlags;
+};
+template <> struct OperationRecord<OperationCode::ReadConfiguration>
+{
+    using Type = PrinterConfig;
+};
+/// The printer's password, emptied first.
+template <> struct OperationRecord<OperationCode::ReadPassword>
+{
+    using Type = QByteArray;
+};
+/// The new password.
+template <> struct OperationRecord<OperationCode::SendPassword>
+{
+    using Type = const QByteArray;
+};
+template <> struct OperationRecord<OperationCode::WriteConfigurationPage>
+{
+    using Type = ConfigPageWrite;
+};
+template <> struct OperationRecord<OperationCode::FactoryDefault>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::PrintConfigurationPage>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::ResetPrinter>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::IgnoreStartupProgram>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::LinkTest>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::ExitLineMode>
+{
+    using Type = void;
+};
+/// The emulation number (`ActiveEmulationNumber`).
+template <> struct OperationRecord<OperationCode::ReadEmulation>
+{
+    using Type = std::int32_t;
+};
+template <> struct OperationRecord<OperationCode::SetEmulation>
+{
+    using Type = const std::int32_t;
+};
+template <> struct OperationRecord<OperationCode::ScanBluetooth>
+{
+    using Type = BluetoothScanResult;
+};
+/// The device's address.
+template <> struct OperationRecord<OperationCode::ConnectBluetooth>
+{
+    using Type = const QByteArray;
+};
+template <> struct OperationRecord<OperationCode::WirelessFactoryDefault>
+{
+    using Type = void;
+};
+
+} // namespace norvane
