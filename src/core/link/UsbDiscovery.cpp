@@ -75,13 +75,4 @@ std::optional<QString> FindAnyUsbPrinter(const UsbDeviceRoots& roots)
     return std::nullopt;
 }
 
-bool WindowsDevicePathMatchesVendor(QStringView devicePath, QStringView vendorText)
-{
-    const qsizetype vid = devicePath.indexOf(u"vid");
-    if (vid < 0)
-        return false;
-    const QStringView field = devicePath.mid(vid + 4, 4);
-    return field.size() == 4 && field == vendorText;
-}
-
 } // namespace norvane

@@ -41,8 +41,4 @@ std::optional<QString> FindUsbPrinter(const UsbDeviceList& devices, QStringView 
 /// The device to open: vendor "1203" first, then "08a6", then "1bd8", enumerating anew for each.
 std::optional<QString> FindAnyUsbPrinter(const UsbDeviceRoots& roots);
 
-/// The rule for Windows device interface paths: the four characters after the first "vid" and one
-/// separator must equal `vendorText` exactly ("…vid_1203…" matches "1203"; "VID_1203" does not).
-bool WindowsDevicePathMatchesVendor(QStringView devicePath, QStringView vendorText);
-
 } // namespace norvane

@@ -119,17 +119,3 @@ TEST(UsbDiscoveryTest, theUsbLinkOpensTheNodeFound)
     std::uint8_t buffer[8] = {};
     EXPECT_EQ(readWithTimeout(master, buffer, sizeof buffer, 2000ms), 3u);
 }
-
-TEST(WindowsDevicePathTest, theFourCharactersAfterTheFirstVidAndOneSeparatorAreTheVendor)
-{
-    const QString printer = "\\\\?\\usb#vid_1203&pid_0230#5&2f2b3c5&0&1#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
-    EXPECT_TRUE(WindowsDevicePathMatchesVendor(printer, u"1203"));
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(printer, u"08a6"));
-    EXPECT_TRUE(WindowsDevicePathMatchesVendor(u"xvid-08a6", u"08a6")); // any separator
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(u"\\\\?\\usb#VID_1203&PID_0230", u"1203"));
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(u"\\\\?\\usb#vid_1BD8", u"1bd8"));
-    // Only the first "vid" counts, even when a real vendor field follows.
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(u"\\\\?\\hid#avid_99&vid_1203", u"1203"));
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(u"usb#vid_12", u"1203"));
-    EXPECT_FALSE(WindowsDevicePathMatchesVendor(u"usb#pid_1203", u"1203"));
-}
