@@ -4,10 +4,10 @@
 
 namespace norvane::cli {
 
-int OperationCommand::execute(CliSession& session, const QStringList& arguments)
+int OperationCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (!arguments.isEmpty()) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    if (!arguments.positionalArguments().isEmpty()) {
+        session.err << "norvane-cli: " << m_name << " takes no arguments" << Qt::endl;
         return kExitUsage;
     }
     return static_cast<int>(session.run(m_op));

@@ -17,7 +17,7 @@ public:
     QString name() const override { return m_name; }
     QString usage() const override { return m_name; }
     QString summary() const override { return m_summary; }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 
 private:
     QString m_name;

@@ -5,18 +5,19 @@
 
 namespace norvane::cli {
 
-int PasswordCommand::execute(CliSession& session, const QStringList& arguments)
+int PasswordCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (arguments == QStringList{QStringLiteral("get")}) {
+    const QStringList words = arguments.positionalArguments();
+    if (words == QStringList{QStringLiteral("get")}) {
         QByteArray password;
         const ResultCode result = session.run(OperationCode::ReadPassword, &password);
         if (result == ResultCode::Success)
             session.out << QString::fromLatin1(password) << Qt::endl;
         return static_cast<int>(result);
     }
-    if (arguments.size() == 2 && arguments[0] == QStringLiteral("set")) {
-        QByteArray password = arguments[1].toLatin1();
-        if (QString::fromLatin1(password) != arguments[1]) {
+    if (words.size() == 2 && words[0] == QStringLiteral("set")) {
+        QByteArray password = words[1].toLatin1();
+        if (QString::fromLatin1(password) != words[1]) {
             session.err << "norvane-cli: the password may hold Latin-1 characters only" << Qt::endl;
             return kExitUsage;
         }
@@ -26,7 +27,6 @@ int PasswordCommand::execute(CliSession& session, const QStringList& arguments)
         }
         return static_cast<int>(session.run(OperationCode::SendPassword, &password));
     }
-    session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
     return kExitUsage;
 }
 

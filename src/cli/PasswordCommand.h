@@ -12,7 +12,7 @@ public:
     QString name() const override { return QStringLiteral("password"); }
     QString usage() const override { return QStringLiteral("password get | set NEW"); }
     QString summary() const override { return QStringLiteral("print or change the printer password"); }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

@@ -6,10 +6,10 @@
 
 namespace norvane::cli {
 
-int BluetoothScanCommand::execute(CliSession& session, const QStringList& arguments)
+int BluetoothScanCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (!arguments.isEmpty()) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    if (!arguments.positionalArguments().isEmpty()) {
+        session.err << "norvane-cli: bt-scan takes no arguments" << Qt::endl;
         return kExitUsage;
     }
     BluetoothScanResult result;
@@ -24,12 +24,12 @@ int BluetoothScanCommand::execute(CliSession& session, const QStringList& argume
     return 0;
 }
 
-int BluetoothConnectCommand::execute(CliSession& session, const QStringList& arguments)
+int BluetoothConnectCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    QByteArray address = arguments.value(0).toLatin1();
-    if (arguments.size() != 1 || !QuotableText(address)) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << " (ADDR without double quotes or control characters)"
-                    << Qt::endl;
+    const QStringList words = arguments.positionalArguments();
+    QByteArray address = words.value(0).toLatin1();
+    if (words.size() != 1 || !QuotableText(address)) {
+        session.err << "norvane-cli: bt-connect takes one ADDR without double quotes or control characters" << Qt::endl;
         return kExitUsage;
     }
     return static_cast<int>(session.run(OperationCode::ConnectBluetooth, &address));

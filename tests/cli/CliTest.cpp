@@ -1,31 +1,8 @@
-#include "RunCli.h"
-#include "SimPrinter.h"
-
-#include <gtest/gtest.h>
+#include "CliFixture.h"
 
 using namespace norvane;
-using namespace norvane::test;
 
-class CliTest : public ::testing::Test
-{
-protected:
-    /// Runs the tool with the link options of the virtual printer's TCP port in front of `arguments`.
-    int run(QStringList arguments, bool overNetwork = true)
-    {
-        out.clear();
-        err.clear();
-        if (overNetwork)
-            arguments = QStringList{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.tcpPort), "--read-timeout", "300"} +
-                        arguments;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return cli::RunCli(arguments, outStream, errStream);
-    }
-
-    SimPrinter sim;
-    QString out;
-    QString err;
-};
+using CliTest = CliFixture;
 
 TEST_F(CliTest, statusPrintsTheTextThenTheTenFlags)
 {
