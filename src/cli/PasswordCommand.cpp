@@ -1,6 +1,7 @@
 #include "PasswordCommand.h"
 
 #include "CliSession.h"
+#include "PrinterText.h"
 #include "protocol/PrinterPassword.h"
 
 namespace norvane::cli {
@@ -12,7 +13,7 @@ int PasswordCommand::execute(CliSession& session, const QCommandLineParser& argu
         QByteArray password;
         const ResultCode result = session.run(OperationCode::ReadPassword, &password);
         if (result == ResultCode::Success)
-            session.out << QString::fromLatin1(password) << Qt::endl;
+            session.out << TerminalText(password) << Qt::endl;
         return static_cast<int>(result);
     }
     if (words.size() == 2 && words[0] == QStringLiteral("set")) {

@@ -1,6 +1,7 @@
 #include "WirelessCommands.h"
 
 #include "CliSession.h"
+#include "PrinterText.h"
 #include "protocol/BluetoothScan.h"
 #include "protocol/CommandFormat.h"
 
@@ -19,7 +20,7 @@ int BluetoothScanCommand::execute(CliSession& session, const QCommandLineParser&
     if (!result.moduleFound)
         session.err << "Can't find Bluetooth module!" << Qt::endl;
     for (const BluetoothDevice& device : result.devices)
-        session.out << QString::fromLatin1(device.address) << '\t' << QString::fromLatin1(device.name) << '\n';
+        session.out << TerminalText(device.address) << '\t' << TerminalText(device.name) << '\n';
     session.out.flush();
     return 0;
 }
@@ -27,12 +28,13 @@ int BluetoothScanCommand::execute(CliSession& session, const QCommandLineParser&
 int BluetoothConnectCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
     const QStringList words = arguments.positionalArguments();
-    QByteArray address = words.value(0).toLatin1();
-    if (words.size() != 1 || !QuotableText(address)) {
-        session.err << "norvane-cli: bt-connect takes one ADDR without double quotes or control characters" << Qt::endl;
+    std::optional<QByteArray> address = PrinterBytes(words.value(0));
+    if (words.size() != 1 || !address || !QuotableText(*address)) {
+        session.err << "norvane-cli: bt-connect takes one Latin-1 ADDR without double quotes or control characters"
+                    << Qt::endl;
         return kExitUsage;
     }
-    return static_cast<int>(session.run(OperationCode::ConnectBluetooth, &address));
+    return static_cast<int>(session.run(OperationCode::ConnectBluetooth, &*address));
 }
 
 } // namespace norvane::cli
