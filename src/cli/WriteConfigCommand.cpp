@@ -4,6 +4,8 @@
 #include "ConfigFiles.h"
 #include "protocol/ConfigurationWrite.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <array>
 
 namespace norvane::cli {
@@ -15,7 +17,24 @@ constexpr QLatin1StringView kPageOption("page");
 constexpr std::array<QLatin1StringView, 3> kCertificateOptions{
     QLatin1StringView("ca-cert"), QLatin1StringView("client-cert"), QLatin1StringView("private-key")};
 
+/// Why the certificate at `path` cannot be sent, or an empty text. The write would skip an unreadable file
+/// without a word, and only a regular file has an end to read up to.
+QString certificateProblem(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("cannot read the certificate %1: not a file").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the certificate %1: %2").arg(path, file.errorString());
+    return {};
+}
+
 } // namespace
+
+QString WriteConfigCommand::details() const
+{
+    return QStringLiteral("The certificate files go with page 4 (Wireless); each one given must be a readable file.\n");
+}
 
 QList<QCommandLineOption> WriteConfigCommand::options() const
 {
@@ -43,6 +62,14 @@ int WriteConfigCommand::execute(CliSession& session, const QCommandLineParser& a
     if (!config) {
         session.err << "norvane-cli: " << error << Qt::endl;
         return kExitBadInput;
+    }
+    for (const QLatin1StringView option : kCertificateOptions) {
+        if (!arguments.isSet(option))
+            continue;
+        if (const QString problem = certificateProblem(arguments.value(option)); !problem.isEmpty()) {
+            session.err << "norvane-cli: " << problem << Qt::endl;
+            return kExitBadInput;
+        }
     }
     ConfigPageWrite write{*config,
                           {arguments.value(kCertificateOptions[0]), arguments.value(kCertificateOptions[1]),

@@ -18,6 +18,7 @@ public:
         return QStringLiteral("write page N of a .dcf or JSON configuration: 0 Common, 1 Z, 2 D, 3 RS-232,\n"
                               "                             4 Wireless, 5 Bluetooth, 6 FTP Update");
     }
+    QString details() const override;
     QList<QCommandLineOption> options() const override;
     int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
