@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "LinkOptions.h"
+#include "PasswordGate.h"
 
 namespace norvane::cli {
 
@@ -22,8 +23,8 @@ QString ToolHelp(const CliCommands& commands)
         "Talks to one thermal label printer. The exit status is the operation's result code (0 success,\n"
         "1 Port Open Error, 2 Data Transmission Error, 3 Data Receiving Error, 4 File Open Error,\n"
         "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an input file that cannot be read or\n"
-        "parsed, 73 for an output file that cannot be written. Texts from the printer are printed with\n"
-        "control bytes and backslashes as \\xNN.\n"
+        "parsed, 73 for an output file that cannot be written, 77 when the printer's password is missing\n"
+        "or wrong. Texts from the printer are printed with control bytes and backslashes as \\xNN.\n"
         "norvane-cli COMMAND --help shows a command's own usage and options.\n\n");
     text += QStringLiteral("LINK (before the command, or after it; default --usb):\n") + OptionsHelp(LinkOptions());
     text += QStringLiteral("\nCOMMAND:\n");
@@ -35,6 +36,10 @@ QString ToolHelp(const CliCommands& commands)
                                                        : QStringLiteral("\n") + QString(kUsageWidth + 2, u' ');
         text += QStringLiteral("  ") + usage + gap + command->summary() + u'\n';
     }
+    text += QStringLiteral("\nENVIRONMENT:\n"
+                           "  %1    the printer's current password, for the commands that change the\n"
+                           "                              printer (factory-default, write-config, password set)\n")
+                .arg(QLatin1StringView(kPrinterPasswordVariable));
     return text;
 }
 

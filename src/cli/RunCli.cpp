@@ -25,7 +25,7 @@ CliCommand* findCommand(const CliCommands& commands, const QString& name)
 
 } // namespace
 
-int RunCli(QStringList arguments, QTextStream& out, QTextStream& err)
+int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice* in)
 {
     const CliCommands commands = AllCliCommands();
     const QList<QCommandLineOption> linkOptions = LinkOptions();
@@ -78,6 +78,7 @@ int RunCli(QStringList arguments, QTextStream& out, QTextStream& err)
     }
 
     CliSession session(out, err);
+    session.in = in;
     session.kind = choice.kind;
     session.settings = choice.settings;
     session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));

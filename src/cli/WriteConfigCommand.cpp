@@ -2,6 +2,7 @@
 
 #include "CliSession.h"
 #include "ConfigFiles.h"
+#include "PasswordGate.h"
 #include "protocol/ConfigurationWrite.h"
 
 #include <QFile>
@@ -33,7 +34,9 @@ QString certificateProblem(const QString& path)
 
 QString WriteConfigCommand::details() const
 {
-    return QStringLiteral("The certificate files go with page 4 (Wireless); each one given must be a readable file.\n");
+    return QStringLiteral(
+               "The certificate files go with page 4 (Wireless); each one given must be a readable file.\n\n") +
+           PrinterPasswordHelp();
 }
 
 QList<QCommandLineOption> WriteConfigCommand::options() const
@@ -44,6 +47,7 @@ QList<QCommandLineOption> WriteConfigCommand::options() const
         {kCertificateOptions[1], QStringLiteral("the client certificate file sent with page 4"),
          QStringLiteral("PATH")},
         {kCertificateOptions[2], QStringLiteral("the private key file sent with page 4"), QStringLiteral("PATH")},
+        PrinterPasswordFileOption(),
     };
 }
 
@@ -80,6 +84,8 @@ int WriteConfigCommand::execute(CliSession& session, const QCommandLineParser& a
                     << Qt::endl;
         return kExitBadInput;
     }
+    if (const int status = PassPasswordGate(session, arguments); status != 0)
+        return status;
     return static_cast<int>(session.run(OperationCode::WriteConfigurationPage, &write, page));
 }
 

@@ -11,7 +11,8 @@ public:
     QString name() const override { return QStringLiteral("write-config"); }
     QString usage() const override
     {
-        return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]");
+        return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]\n"
+                              "                             [--printer-password-file FILE|-]");
     }
     QString summary() const override
     {

@@ -19,19 +19,25 @@ TEST_F(CliArgumentsTest, everyCommandShowsItsOwnUsageAndOptions)
     }
     ASSERT_EQ(run({"write-config", "-h"}, false), 0);
     EXPECT_TRUE(out.contains("--ca-cert PATH"));
+    EXPECT_TRUE(out.contains("--printer-password-file FILE|-"));
     ASSERT_EQ(run({"dcf", "--help"}, false), 0);
     EXPECT_TRUE(out.contains("--unit inch|mm"));
 
     ASSERT_EQ(run({"--help"}, false), 0);
     EXPECT_TRUE(out.contains("usage: norvane-cli [LINK] COMMAND [ARGS]"));
     EXPECT_TRUE(out.contains("COMMAND --help"));
+    EXPECT_TRUE(out.contains("77 when the printer's password is missing"));
+    EXPECT_TRUE(out.contains("NORVANE_PRINTER_PASSWORD"));
 }
 
 TEST_F(CliArgumentsTest, dashHAsksForHelpWhereverItStands)
 {
     ASSERT_EQ(run({"password", "set", "-h"}), 0);
-    EXPECT_TRUE(out.startsWith("usage: norvane-cli [LINK] password get | set NEW"));
-    // Taken as an option's value it would have been a serial port.
+    EXPECT_TRUE(out.startsWith("usage: norvane-cli [LINK] password get | set NEW|-"));
+    EXPECT_TRUE(out.contains("Prefer \"-\""));
+    // Taken as an option's value it would have been a password file named "-h", or a serial port.
+    ASSERT_EQ(run({"password", "set", "--printer-password-file", "-h", "New1"}), 0);
+    EXPECT_TRUE(out.startsWith("usage: norvane-cli [LINK] password"));
     ASSERT_EQ(run({"status", "--com", "--help"}, false), 0);
     EXPECT_TRUE(out.startsWith("usage: norvane-cli [LINK] status\n"));
     ASSERT_EQ(run({"--com", "-h", "status"}, false), 0);
