@@ -20,7 +20,7 @@ CliCommands AllCliCommands()
                                            OperationCode::LinkTest));
     add(std::make_unique<StatusCommand>());
     add(std::make_unique<OperationCommand>("factory-default", "restore the printer's factory settings",
-                                           OperationCode::FactoryDefault));
+                                           OperationCode::FactoryDefault, PasswordGuard::PrinterPassword));
     add(std::make_unique<OperationCommand>("self-test", "print the configuration page",
                                            OperationCode::PrintConfigurationPage));
     add(std::make_unique<OperationCommand>("reset", "reset the printer", OperationCode::ResetPrinter));

@@ -6,6 +6,7 @@
 #include "link/Progress.h"
 #include "protocol/CommandDispatcher.h"
 
+#include <QIODevice>
 #include <QTextStream>
 #include <memory>
 
@@ -14,6 +15,8 @@ namespace norvane::cli {
 /// Exit statuses beyond the result codes.
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitBadInput = 65;
+/// The printer has a password and the one given is missing or wrong (EX_NOPERM).
+inline constexpr int kExitIncorrectPassword = 77;
 
 /// What a command runs with: the chosen link, the dispatcher over it, and the output streams.
 class CliSession
@@ -34,6 +37,8 @@ public:
 
     QTextStream& out;
     QTextStream& err;
+    /// Standard input, for the commands that read "-"; none reads as empty.
+    QIODevice* in = nullptr;
     LinkSettings settings;
     InterfaceKind kind = InterfaceKind::Usb;
     Progress progress;

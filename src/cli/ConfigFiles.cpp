@@ -1,5 +1,6 @@
 #include "ConfigFiles.h"
 
+#include "PrinterText.h"
 #include "config/ConfigJson.h"
 #include "config/OwnerOnlyFile.h"
 
@@ -37,7 +38,7 @@ std::optional<PrinterConfig> LoadConfigFile(const QString& path, QString& error)
 
 bool WriteJsonOutput(const PrinterConfig& config, const QString& path, QTextStream& out, QString& error)
 {
-    const QByteArray json = ConfigToJsonText(config);
+    const QByteArray json = JsonWithEscapedControls(ConfigToJsonText(config));
     if (path == QStringLiteral("-")) {
         out << QString::fromUtf8(json);
         out.flush();

@@ -1,6 +1,5 @@
 #include "DcfCommand.h"
 
-#include "ArgumentReader.h"
 #include "CliSession.h"
 #include "ConfigFiles.h"
 
@@ -41,19 +40,23 @@ int fromJson(CliSession& session, const QStringList& files, std::optional<Length
 
 } // namespace
 
-int DcfCommand::execute(CliSession& session, const QStringList& arguments)
+QList<QCommandLineOption> DcfCommand::options() const
 {
-    const CommandArguments parsed = ReadArguments(arguments, {"--unit"});
-    const QStringList& words = parsed.positional;
-    const bool unitChosen = parsed.options.contains(QStringLiteral("--unit"));
-    const auto unit = unitChosen ? UnitFromName(parsed.options[QStringLiteral("--unit")]) : std::nullopt;
-    if (parsed.error.isEmpty() && (!unitChosen || unit)) {
+    return {{QStringLiteral("unit"), QStringLiteral("from-json: the unit of the .dcf file and of the record in it"),
+             QStringLiteral("inch|mm")}};
+}
+
+int DcfCommand::execute(CliSession& session, const QCommandLineParser& arguments)
+{
+    const QStringList words = arguments.positionalArguments();
+    const bool unitChosen = arguments.isSet(QStringLiteral("unit"));
+    const auto unit = unitChosen ? UnitFromName(arguments.value(QStringLiteral("unit"))) : std::nullopt;
+    if (!unitChosen || unit) {
         if (words.size() >= 2 && words.size() <= 3 && words[0] == QStringLiteral("to-json") && !unitChosen)
             return toJson(session, words.mid(1));
         if (words.size() == 3 && words[0] == QStringLiteral("from-json"))
             return fromJson(session, words.mid(1), unit);
     }
-    session.err << "usage: norvane-cli " << usage() << Qt::endl;
     return kExitUsage;
 }
 

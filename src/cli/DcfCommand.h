@@ -15,7 +15,8 @@ public:
     }
     QString summary() const override { return QStringLiteral("convert a .dcf file to JSON and back"); }
     bool needsPrinter() const override { return false; }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    QList<QCommandLineOption> options() const override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

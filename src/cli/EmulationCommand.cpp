@@ -5,9 +5,10 @@
 
 namespace norvane::cli {
 
-int EmulationCommand::execute(CliSession& session, const QStringList& arguments)
+int EmulationCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (arguments == QStringList{QStringLiteral("get")}) {
+    const QStringList words = arguments.positionalArguments();
+    if (words == QStringList{QStringLiteral("get")}) {
         std::int32_t emulation = EmulationZpl2;
         const ResultCode result = session.run<OperationCode::ReadEmulation>(emulation);
         if (result != ResultCode::Success)
@@ -19,14 +20,13 @@ int EmulationCommand::execute(CliSession& session, const QStringList& arguments)
             session.out << (emulation == EmulationZpl2 ? "ZPL2" : "CPCL") << Qt::endl;
         return 0;
     }
-    if (arguments.size() == 2 && arguments[0] == QStringLiteral("set")) {
-        const QString choice = arguments[1].toLower();
+    if (words.size() == 2 && words[0] == QStringLiteral("set")) {
+        const QString choice = words[1].toLower();
         if (choice == QStringLiteral("zpl2") || choice == QStringLiteral("cpcl")) {
             std::int32_t emulation = choice == QStringLiteral("zpl2") ? EmulationZpl2 : EmulationCpcl;
             return static_cast<int>(session.run<OperationCode::SetEmulation>(emulation));
         }
     }
-    session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
     return kExitUsage;
 }
 

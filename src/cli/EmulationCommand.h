@@ -11,7 +11,7 @@ public:
     QString name() const override { return QStringLiteral("emulation"); }
     QString usage() const override { return QStringLiteral("emulation get | set zpl2|cpcl"); }
     QString summary() const override { return QStringLiteral("print or choose the active emulation"); }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

@@ -1,5 +1,6 @@
 #include "LinkOptions.h"
 
+#include <QHash>
 #include <array>
 
 namespace norvane::cli {
@@ -23,6 +24,15 @@ constexpr std::array<const char*, 3> kStopBits{"1", "1.5", "2"};
 constexpr std::array<const char*, 3> kHardwareHandshakes{"none", "rts", "rtscts"};
 constexpr std::array<const char*, 2> kSoftwareHandshakes{"none", "xonxoff"};
 
+/// "a|b|c": the value name that shows every choice.
+template <std::size_t N> QString choices(const std::array<const char*, N>& names)
+{
+    QStringList list;
+    for (const char* name : names)
+        list << QLatin1StringView(name);
+    return list.join(u'|');
+}
+
 } // namespace
 
 LinkTimeouts LinkChoice::timeouts() const
@@ -36,80 +46,96 @@ LinkTimeouts LinkChoice::timeouts() const
     return timeouts;
 }
 
-QString TakeLinkOptions(QStringList& arguments, LinkChoice& choice)
+QList<QCommandLineOption> LinkOptions()
+{
+    return {
+        {QStringLiteral("usb"), QStringLiteral("the first USB printer found (vendor 1203, then 08a6, then 1bd8);\n"
+                                               "the default")},
+        {QStringLiteral("com"),
+         QStringLiteral("a serial port: COM1-COM10 = /dev/ttyUSB0-9, COM11-COM20 = /dev/ttyACM0-9,\n"
+                        "COM21-COM30 = /dev/ttyS0-9, or a device path"),
+         QStringLiteral("NAME")},
+        {QStringLiteral("baud"), QStringLiteral("serial speed (default 9600)"), choices(kBaudRates)},
+        {QStringLiteral("data"), QStringLiteral("serial data bits (default 8)"), choices(kDataBits)},
+        {QStringLiteral("parity"), QStringLiteral("serial parity (default none)"), choices(kParities)},
+        {QStringLiteral("stop"), QStringLiteral("serial stop bits (default 1)"), choices(kStopBits)},
+        {QStringLiteral("hw"), QStringLiteral("serial hardware handshake (default rts)"), choices(kHardwareHandshakes)},
+        {QStringLiteral("sw"), QStringLiteral("serial software handshake (default none)"),
+         choices(kSoftwareHandshakes)},
+        {QStringLiteral("lpt"),
+         QStringLiteral("a parallel port: LPT1-LPT4 = /dev/lp0-3, or a device path (write only)"),
+         QStringLiteral("NAME")},
+        {QStringLiteral("net"), QStringLiteral("a network printer (port 9100 by default; [IPv6]:PORT)"),
+         QStringLiteral("HOST[:PORT]")},
+        {QStringLiteral("read-timeout"),
+         QStringLiteral("wait at most MS for each reply (default 3000 USB and serial,\n30000 network)"),
+         QStringLiteral("MS")},
+        {QStringLiteral("usb-root"),
+         QStringLiteral("look for USB printers under DIR/sys and DIR/dev (the virtual printer's\n"
+                        "--usb DIR) instead of /sys and /dev"),
+         QStringLiteral("DIR")},
+    };
+}
+
+QString ApplyLinkOptions(const QCommandLineParser& parser, LinkChoice& choice)
 {
     SerialLinkSettings& serial = choice.settings.serial;
-    while (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--"))) {
-        const QString option = arguments.takeFirst();
-        if (option == QStringLiteral("--usb")) {
+    // An option given twice has its values in order; count how many of each are used.
+    QHash<QString, qsizetype> taken;
+    for (const QString& option : parser.optionNames()) {
+        if (option == QStringLiteral("usb")) {
             choice.kind = InterfaceKind::Usb;
             continue;
         }
-        if (arguments.isEmpty())
-            return QStringLiteral("%1 needs a value").arg(option);
-        const QString value = arguments.takeFirst();
-        const auto setIndex = [&](std::int32_t& field, std::optional<int> index) {
-            if (!index)
-                return QStringLiteral("%1 does not take %2").arg(option, value);
-            field = *index;
+        const QStringList values = parser.values(option);
+        const qsizetype index = taken[option]++;
+        if (index >= values.size())
+            continue;
+        const QString& value = values[index];
+        const QString spelled = QStringLiteral("--") + option;
+        const auto setIndex = [&](std::int32_t& field, std::optional<int> found) {
+            if (!found)
+                return QStringLiteral("%1 does not take %2").arg(spelled, value);
+            field = *found;
             return QString();
         };
         QString error;
-        if (option == QStringLiteral("--com")) {
+        if (option == QStringLiteral("com")) {
             choice.kind = InterfaceKind::Com;
             serial.portName = value;
-        } else if (option == QStringLiteral("--lpt")) {
+        } else if (option == QStringLiteral("lpt")) {
             choice.kind = InterfaceKind::Lpt;
             choice.settings.parallel.portName = value;
-        } else if (option == QStringLiteral("--net")) {
+        } else if (option == QStringLiteral("net")) {
             choice.kind = InterfaceKind::Ethernet;
             if (!ParseNetworkTarget(value, choice.settings.ethernet))
                 error = QStringLiteral("--net takes HOST[:PORT], not %1").arg(value);
-        } else if (option == QStringLiteral("--baud")) {
+        } else if (option == QStringLiteral("baud")) {
             error = setIndex(serial.baudRate, indexIn(kBaudRates, value));
-        } else if (option == QStringLiteral("--data")) {
+        } else if (option == QStringLiteral("data")) {
             error = setIndex(serial.dataBits, indexIn(kDataBits, value));
-        } else if (option == QStringLiteral("--parity")) {
+        } else if (option == QStringLiteral("parity")) {
             error = setIndex(serial.parity, indexIn(kParities, value));
-        } else if (option == QStringLiteral("--stop")) {
+        } else if (option == QStringLiteral("stop")) {
             error = setIndex(serial.stopBits, indexIn(kStopBits, value));
-        } else if (option == QStringLiteral("--hw")) {
+        } else if (option == QStringLiteral("hw")) {
             error = setIndex(serial.hardwareHandshake, indexIn(kHardwareHandshakes, value));
-        } else if (option == QStringLiteral("--sw")) {
+        } else if (option == QStringLiteral("sw")) {
             error = setIndex(serial.softwareHandshake, indexIn(kSoftwareHandshakes, value));
-        } else if (option == QStringLiteral("--read-timeout")) {
+        } else if (option == QStringLiteral("read-timeout")) {
             bool ok = false;
             const int ms = value.toInt(&ok);
             if (ok && ms > 0)
                 choice.readTimeout = std::chrono::milliseconds(ms);
             else
                 error = QStringLiteral("--read-timeout takes a number of milliseconds, not %1").arg(value);
-        } else if (option == QStringLiteral("--usb-root")) {
+        } else if (option == QStringLiteral("usb-root")) {
             choice.usbRoots = UsbDeviceRoots::under(value);
-        } else {
-            error = QStringLiteral("unknown option %1").arg(option);
         }
         if (!error.isEmpty())
             return error;
     }
     return {};
-}
-
-QString LinkOptionsHelp()
-{
-    return QStringLiteral(
-        "LINK (default --usb):\n"
-        "  --usb                      the first USB printer found (vendor 1203, then 08a6, then 1bd8)\n"
-        "  --com NAME                 a serial port: COM1-COM10 = /dev/ttyUSB0-9, COM11-COM20 = /dev/ttyACM0-9,\n"
-        "                             COM21-COM30 = /dev/ttyS0-9, or a device path\n"
-        "    --baud 2400|4800|9600|19200|38400|57600|115200   (default 9600)\n"
-        "    --data 7|8  --parity none|odd|even  --stop 1|1.5|2   (default 8, none, 1)\n"
-        "    --hw none|rts|rtscts  --sw none|xonxoff              (default rts, none)\n"
-        "  --lpt NAME                 a parallel port: LPT1-LPT4 = /dev/lp0-3, or a device path (write only)\n"
-        "  --net HOST[:PORT]          a network printer (port 9100 by default; [IPv6]:PORT)\n"
-        "  --read-timeout MS          wait at most MS for each reply (default 3000 USB and serial, 30000 network)\n"
-        "  --usb-root DIR             look for USB printers under DIR/sys and DIR/dev (the virtual printer's\n"
-        "                             --usb DIR) instead of /sys and /dev\n");
 }
 
 } // namespace norvane::cli

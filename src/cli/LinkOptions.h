@@ -5,7 +5,9 @@
 #include "link/LinkTimeouts.h"
 #include "link/UsbDiscovery.h"
 
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 #include <chrono>
 #include <optional>
 
@@ -23,11 +25,11 @@ struct LinkChoice
     LinkTimeouts timeouts() const;
 };
 
-/// Takes the link options from the front of `arguments` (up to the command name). Returns an error
-/// text for a usage error, else an empty text.
-QString TakeLinkOptions(QStringList& arguments, LinkChoice& choice);
+/// The LINK options, taken before the command and by every printer command after its name.
+QList<QCommandLineOption> LinkOptions();
 
-/// The LINK part of the usage text.
-QString LinkOptionsHelp();
+/// Applies the link options `parser` found, in the order they were given, so the last interface named
+/// wins. Returns an error text for a value an option does not take, else an empty text.
+QString ApplyLinkOptions(const QCommandLineParser& parser, LinkChoice& choice);
 
 } // namespace norvane::cli

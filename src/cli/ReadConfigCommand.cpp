@@ -1,22 +1,28 @@
 #include "ReadConfigCommand.h"
 
-#include "ArgumentReader.h"
 #include "CliSession.h"
 #include "ConfigFiles.h"
 
 namespace norvane::cli {
 
-int ReadConfigCommand::execute(CliSession& session, const QStringList& arguments)
+QList<QCommandLineOption> ReadConfigCommand::options() const
 {
-    const CommandArguments parsed = ReadArguments(arguments, {"--json", "--dcf", "--unit"});
+    return {
+        {QStringLiteral("json"), QStringLiteral("write the JSON form to FILE (\"-\": stdout, the default)"),
+         QStringLiteral("FILE|-")},
+        {QStringLiteral("dcf"), QStringLiteral("write a .dcf file"), QStringLiteral("FILE")},
+        {QStringLiteral("unit"), QStringLiteral("the unit of the .dcf file and of the record in it"),
+         QStringLiteral("inch|mm")},
+    };
+}
+
+int ReadConfigCommand::execute(CliSession& session, const QCommandLineParser& arguments)
+{
     std::optional<LengthUnit> unit;
-    if (parsed.options.contains(QStringLiteral("--unit")))
-        unit = UnitFromName(parsed.options[QStringLiteral("--unit")]);
-    if (!parsed.error.isEmpty() || !parsed.positional.isEmpty() ||
-        (parsed.options.contains(QStringLiteral("--unit")) && !unit)) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    if (arguments.isSet(QStringLiteral("unit")))
+        unit = UnitFromName(arguments.value(QStringLiteral("unit")));
+    if (!arguments.positionalArguments().isEmpty() || (arguments.isSet(QStringLiteral("unit")) && !unit))
         return kExitUsage;
-    }
 
     PrinterConfig config;
     const ResultCode result = session.run<OperationCode::ReadConfiguration>(config, 1);
@@ -25,13 +31,14 @@ int ReadConfigCommand::execute(CliSession& session, const QStringList& arguments
     const LengthUnit fileUnit = ApplyUnit(config, unit);
 
     QString error;
-    const QString dcfPath = parsed.options.value(QStringLiteral("--dcf"));
+    const QString dcfPath = arguments.value(QStringLiteral("dcf"));
     if (!dcfPath.isEmpty() && !SaveDcfFile(dcfPath, {config, fileUnit, {}}, error)) {
         session.err << "norvane-cli: " << error << Qt::endl;
         return kExitCannotWrite;
     }
-    const QString jsonPath =
-        parsed.options.value(QStringLiteral("--json"), dcfPath.isEmpty() ? QStringLiteral("-") : QString());
+    const QString jsonPath = arguments.isSet(QStringLiteral("json")) ? arguments.value(QStringLiteral("json"))
+                             : dcfPath.isEmpty()                     ? QStringLiteral("-")
+                                                                     : QString();
     if (!jsonPath.isEmpty() && !WriteJsonOutput(config, jsonPath, session.out, error)) {
         session.err << "norvane-cli: " << error << Qt::endl;
         return kExitCannotWrite;

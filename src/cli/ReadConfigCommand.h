@@ -14,7 +14,8 @@ public:
         return QStringLiteral("read-config [--json FILE|-] [--dcf FILE] [--unit inch|mm]");
     }
     QString summary() const override { return QStringLiteral("read the printer's whole configuration"); }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    QList<QCommandLineOption> options() const override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

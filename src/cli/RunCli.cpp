@@ -2,6 +2,8 @@
 
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "CommandHelp.h"
+#include "CommandLine.h"
 #include "LinkOptions.h"
 #include "TerminalProgress.h"
 #include "link/SystemTransportOpener.h"
@@ -12,61 +14,82 @@ namespace norvane::cli {
 
 namespace {
 
-QString usageText(const CliCommands& commands)
+CliCommand* findCommand(const CliCommands& commands, const QString& name)
 {
-    QString text = QStringLiteral(
-        "usage: norvane-cli [LINK] COMMAND [ARGS]\n\n"
-        "Talks to one thermal label printer. The exit status is the operation's result code (0 success,\n"
-        "1 Port Open Error, 2 Data Transmission Error, 3 Data Receiving Error, 4 File Open Error,\n"
-        "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an input file that cannot be read or\n"
-        "parsed, 73 for an output file that cannot be written.\n\n");
-    text += LinkOptionsHelp();
-    text += QStringLiteral("\nCOMMAND:\n");
-    constexpr qsizetype kUsageWidth = 27;
     for (const auto& command : commands) {
-        const QString usage = command->usage();
-        // A long usage line gets the summary on the next line.
-        const QString gap = usage.size() < kUsageWidth ? QString(kUsageWidth - usage.size(), u' ')
-                                                       : QStringLiteral("\n") + QString(kUsageWidth + 2, u' ');
-        text += QStringLiteral("  ") + usage + gap + command->summary() + u'\n';
+        if (command->name() == name)
+            return command.get();
     }
-    return text;
+    return nullptr;
 }
 
 } // namespace
 
-int RunCli(QStringList arguments, QTextStream& out, QTextStream& err)
+int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice* in)
 {
     const CliCommands commands = AllCliCommands();
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        out << usageText(commands);
+    const QList<QCommandLineOption> linkOptions = LinkOptions();
+
+    // The tool's own options stop at the command name; the rest belongs to the command.
+    QCommandLineParser toolParser;
+    toolParser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    toolParser.addOptions(linkOptions);
+    toolParser.addOption(HelpOption());
+    const CommandLineCheck toolCheck = ParseCommandLine(toolParser, linkOptions, arguments);
+    if (toolCheck.helpAsked) {
+        out << ToolHelp(commands);
         return 0;
     }
     LinkChoice choice;
-    if (const QString error = TakeLinkOptions(arguments, choice); !error.isEmpty()) {
-        err << "norvane-cli: " << error << "\n\n" << usageText(commands);
+    QString error = toolCheck.error.isEmpty() ? ApplyLinkOptions(toolParser, choice) : toolCheck.error;
+    if (!error.isEmpty()) {
+        err << "norvane-cli: " << error << "\n\n" << ToolHelp(commands);
         return kExitUsage;
     }
-    if (arguments.isEmpty()) {
-        err << usageText(commands);
+    QStringList commandArguments = toolParser.positionalArguments();
+    if (commandArguments.isEmpty()) {
+        err << ToolHelp(commands);
         return kExitUsage;
     }
-    const QString name = arguments.takeFirst();
-    for (const auto& command : commands) {
-        if (command->name() != name)
-            continue;
-        CliSession session(out, err);
-        session.kind = choice.kind;
-        session.settings = choice.settings;
-        session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));
-        session.links->timeouts() = choice.timeouts();
-        TerminalProgress terminal(stderr);
-        if (::isatty(STDERR_FILENO))
-            session.progress.setView(&terminal);
-        return command->execute(session, arguments);
+    const QString name = commandArguments.takeFirst();
+    CliCommand* command = findCommand(commands, name);
+    if (!command) {
+        err << "norvane-cli: unknown command " << name << "\n\n" << ToolHelp(commands);
+        return kExitUsage;
     }
-    err << "norvane-cli: unknown command " << name << "\n\n" << usageText(commands);
-    return kExitUsage;
+
+    QList<QCommandLineOption> options = command->options();
+    if (command->needsPrinter())
+        options += linkOptions;
+    QCommandLineParser commandParser;
+    commandParser.addOptions(options);
+    commandParser.addOption(HelpOption());
+    const CommandLineCheck check = ParseCommandLine(commandParser, options, commandArguments);
+    if (check.helpAsked) {
+        out << CommandHelp(*command);
+        return 0;
+    }
+    error = check.error;
+    if (error.isEmpty() && command->needsPrinter())
+        error = ApplyLinkOptions(commandParser, choice);
+    if (!error.isEmpty()) {
+        err << "norvane-cli: " << error << '\n' << CommandUsage(*command);
+        return kExitUsage;
+    }
+
+    CliSession session(out, err);
+    session.in = in;
+    session.kind = choice.kind;
+    session.settings = choice.settings;
+    session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));
+    session.links->timeouts() = choice.timeouts();
+    TerminalProgress terminal(stderr);
+    if (::isatty(STDERR_FILENO))
+        session.progress.setView(&terminal);
+    const int status = command->execute(session, commandParser);
+    if (status == kExitUsage)
+        err << CommandUsage(*command);
+    return status;
 }
 
 } // namespace norvane::cli

@@ -7,10 +7,10 @@
 
 namespace norvane::cli {
 
-int StatusCommand::execute(CliSession& session, const QStringList& arguments)
+int StatusCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (!arguments.isEmpty()) {
-        session.err << "usage: norvane-cli [LINK] status" << Qt::endl;
+    if (!arguments.positionalArguments().isEmpty()) {
+        session.err << "norvane-cli: status takes no arguments" << Qt::endl;
         return kExitUsage;
     }
     StatusFlags status;

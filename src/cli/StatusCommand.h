@@ -11,7 +11,7 @@ public:
     QString name() const override { return QStringLiteral("status"); }
     QString usage() const override { return name(); }
     QString summary() const override { return QStringLiteral("print the printer status and its ten flags"); }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

@@ -1,15 +1,16 @@
 #include "WirelessCommands.h"
 
 #include "CliSession.h"
+#include "PrinterText.h"
 #include "protocol/BluetoothScan.h"
 #include "protocol/CommandFormat.h"
 
 namespace norvane::cli {
 
-int BluetoothScanCommand::execute(CliSession& session, const QStringList& arguments)
+int BluetoothScanCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    if (!arguments.isEmpty()) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    if (!arguments.positionalArguments().isEmpty()) {
+        session.err << "norvane-cli: bt-scan takes no arguments" << Qt::endl;
         return kExitUsage;
     }
     BluetoothScanResult result;
@@ -19,20 +20,21 @@ int BluetoothScanCommand::execute(CliSession& session, const QStringList& argume
     if (!result.moduleFound)
         session.err << "Can't find Bluetooth module!" << Qt::endl;
     for (const BluetoothDevice& device : result.devices)
-        session.out << QString::fromLatin1(device.address) << '\t' << QString::fromLatin1(device.name) << '\n';
+        session.out << TerminalText(device.address) << '\t' << TerminalText(device.name) << '\n';
     session.out.flush();
     return 0;
 }
 
-int BluetoothConnectCommand::execute(CliSession& session, const QStringList& arguments)
+int BluetoothConnectCommand::execute(CliSession& session, const QCommandLineParser& arguments)
 {
-    QByteArray address = arguments.value(0).toLatin1();
-    if (arguments.size() != 1 || !QuotableText(address)) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << " (ADDR without double quotes or control characters)"
+    const QStringList words = arguments.positionalArguments();
+    std::optional<QByteArray> address = PrinterBytes(words.value(0));
+    if (words.size() != 1 || !address || !QuotableText(*address)) {
+        session.err << "norvane-cli: bt-connect takes one Latin-1 ADDR without double quotes or control characters"
                     << Qt::endl;
         return kExitUsage;
     }
-    return static_cast<int>(session.run<OperationCode::ConnectBluetooth>(address));
+    return static_cast<int>(session.run<OperationCode::ConnectBluetooth>(*address));
 }
 
 } // namespace norvane::cli

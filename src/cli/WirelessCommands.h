@@ -14,7 +14,7 @@ public:
     {
         return QStringLiteral("search for Bluetooth devices (up to a minute); prints ADDRESS<TAB>NAME lines");
     }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 /// "bt-connect ADDR": makes the printer's module connect to a device as master.
@@ -24,7 +24,7 @@ public:
     QString name() const override { return QStringLiteral("bt-connect"); }
     QString usage() const override { return QStringLiteral("bt-connect ADDR"); }
     QString summary() const override { return QStringLiteral("connect the printer's Bluetooth module to ADDR"); }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

@@ -1,42 +1,75 @@
 #include "WriteConfigCommand.h"
 
-#include "ArgumentReader.h"
 #include "CliSession.h"
 #include "ConfigFiles.h"
+#include "PasswordGate.h"
+#include "protocol/CertificateFiles.h"
 #include "protocol/ConfigurationWrite.h"
+
+#include <array>
 
 namespace norvane::cli {
 
 namespace {
+
 constexpr int kLastPage = 6;
+constexpr QLatin1StringView kPageOption("page");
+constexpr std::array<QLatin1StringView, 3> kCertificateOptions{
+    QLatin1StringView("ca-cert"), QLatin1StringView("client-cert"), QLatin1StringView("private-key")};
+
+} // namespace
+
+QString WriteConfigCommand::details() const
+{
+    return QStringLiteral(
+               "The certificate files go with page 4 (Wireless); each one given must be a readable file.\n\n") +
+           PrinterPasswordHelp();
 }
 
-int WriteConfigCommand::execute(CliSession& session, const QStringList& arguments)
+QList<QCommandLineOption> WriteConfigCommand::options() const
 {
-    const CommandArguments parsed = ReadArguments(arguments, {"--page", "--ca-cert", "--client-cert", "--private-key"});
+    return {
+        {kPageOption, QStringLiteral("the page to write, 0 to %1").arg(kLastPage), QStringLiteral("N")},
+        {kCertificateOptions[0], QStringLiteral("the CA certificate file sent with page 4"), QStringLiteral("PATH")},
+        {kCertificateOptions[1], QStringLiteral("the client certificate file sent with page 4"),
+         QStringLiteral("PATH")},
+        {kCertificateOptions[2], QStringLiteral("the private key file sent with page 4"), QStringLiteral("PATH")},
+        PrinterPasswordFileOption(),
+    };
+}
+
+int WriteConfigCommand::execute(CliSession& session, const QCommandLineParser& arguments)
+{
     bool pageOk = false;
-    const int page = parsed.options.value(QStringLiteral("--page")).toInt(&pageOk);
-    if (!parsed.error.isEmpty() || parsed.positional.size() != 1 || !pageOk || page < 0 || page > kLastPage) {
-        session.err << "usage: norvane-cli [LINK] " << usage() << Qt::endl;
+    const int page = arguments.value(kPageOption).toInt(&pageOk);
+    const QStringList files = arguments.positionalArguments();
+    if (files.size() != 1 || !pageOk || page < 0 || page > kLastPage) {
+        session.err << "norvane-cli: write-config takes --page 0 to " << kLastPage << " and one FILE" << Qt::endl;
         return kExitUsage;
     }
 
     QString error;
-    const auto config = LoadConfigFile(parsed.positional.first(), error);
+    const auto config = LoadConfigFile(files.first(), error);
     if (!config) {
         session.err << "norvane-cli: " << error << Qt::endl;
         return kExitBadInput;
     }
     ConfigPageWrite write{*config,
-                          {parsed.options.value(QStringLiteral("--ca-cert")),
-                           parsed.options.value(QStringLiteral("--client-cert")),
-                           parsed.options.value(QStringLiteral("--private-key"))}};
-    if (const auto field = UnsendableTextField(write, page)) {
-        session.err << "norvane-cli: " << *field
-                    << " holds a double quote or a control character, which the printer's command cannot carry"
-                    << Qt::endl;
+                          {arguments.value(kCertificateOptions[0]), arguments.value(kCertificateOptions[1]),
+                           arguments.value(kCertificateOptions[2])}};
+    // Checked whatever the page, so a mistyped path is never passed over in silence.
+    LoadedCertificates certificates;
+    if (!LoadCertificates(write.certificates, certificates, error)) {
+        session.err << "norvane-cli: cannot read the certificate " << error << Qt::endl;
         return kExitBadInput;
     }
+    if (const auto field = UnsendableTextField(write, page)) {
+        session.err << "norvane-cli: the printer's command cannot carry the value of " << *field
+                    << " (a double quote or a control character in a text)" << Qt::endl;
+        return kExitBadInput;
+    }
+    if (const int status = PassPasswordGate(session, arguments); status != 0)
+        return status;
     return static_cast<int>(session.run<OperationCode::WriteConfigurationPage>(write, page));
 }
 

@@ -11,14 +11,17 @@ public:
     QString name() const override { return QStringLiteral("write-config"); }
     QString usage() const override
     {
-        return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]");
+        return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]\n"
+                              "                             [--printer-password-file FILE|-]");
     }
     QString summary() const override
     {
         return QStringLiteral("write page N of a .dcf or JSON configuration: 0 Common, 1 Z, 2 D, 3 RS-232,\n"
                               "                             4 Wireless, 5 Bluetooth, 6 FTP Update");
     }
-    int execute(CliSession& session, const QStringList& arguments) override;
+    QString details() const override;
+    QList<QCommandLineOption> options() const override;
+    int execute(CliSession& session, const QCommandLineParser& arguments) override;
 };
 
 } // namespace norvane::cli

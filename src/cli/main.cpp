@@ -3,12 +3,16 @@
 #include "RunCli.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return norvane::cli::RunCli(app.arguments().mid(1), out, err);
+    QFile in;
+    const bool hasInput = in.open(STDIN_FILENO, QIODevice::ReadOnly);
+    return norvane::cli::RunCli(app.arguments().mid(1), out, err, hasInput ? &in : nullptr);
 }

@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,10 +33,19 @@ struct CliRun
     QByteArray err;
 };
 
-CliRun runCli(const QStringList& arguments)
+/// Runs norvane-cli with `input` on its standard input and, when given, the printer password in its
+/// environment (never the caller's).
+CliRun runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& printerPassword = {})
 {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("NORVANE_PRINTER_PASSWORD"));
+    if (!printerPassword.isNull())
+        environment.insert(QStringLiteral("NORVANE_PRINTER_PASSWORD"), printerPassword);
     QProcess cli;
+    cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(NORVANE_CLI_PATH), arguments);
+    cli.write(input);
+    cli.closeWriteChannel();
     cli.waitForFinished(30000);
     return {cli.exitCode(), cli.readAllStandardOutput(), cli.readAllStandardError()};
 }
@@ -56,6 +66,23 @@ TEST(CliProcessTest, theExecutablesTalkToEachOtherAndExitWithTheResultCode)
     const CliRun refused = runCli({"--net", "127.0.0.1:1", "status"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Port Open Error\n");
+}
+
+TEST(CliProcessTest, thePrinterPasswordComesFromTheEnvironmentOrStandardInput)
+{
+    SimProcess sim({"--password", "Secret"});
+    ASSERT_GT(sim.port, 0);
+    const QStringList link{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
+
+    const CliRun refused = runCli(link + QStringList{"factory-default"});
+    EXPECT_EQ(refused.exitCode, 77);
+    EXPECT_TRUE(refused.err.startsWith("Incorrect\n")) << refused.err.constData();
+
+    const CliRun changed =
+        runCli(link + QStringList{"password", "set", "-", "--printer-password-file", "-"}, "Secret\nNew1\n");
+    EXPECT_EQ(changed.exitCode, 0) << changed.err.constData();
+    EXPECT_EQ(runCli(link + QStringList{"password", "get"}).out, "New1\n");
+    EXPECT_EQ(runCli(link + QStringList{"factory-default"}, {}, "New1").exitCode, 0);
 }
 
 TEST(CliProcessTest, theVirtualPrinterRefusesUnknownOptions)

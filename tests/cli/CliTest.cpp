@@ -1,31 +1,11 @@
-#include "RunCli.h"
-#include "SimPrinter.h"
+#include "CliFixture.h"
 
-#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace norvane;
-using namespace norvane::test;
 
-class CliTest : public ::testing::Test
-{
-protected:
-    /// Runs the tool with the link options of the virtual printer's TCP port in front of `arguments`.
-    int run(QStringList arguments, bool overNetwork = true)
-    {
-        out.clear();
-        err.clear();
-        if (overNetwork)
-            arguments = QStringList{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.tcpPort), "--read-timeout", "300"} +
-                        arguments;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return cli::RunCli(arguments, outStream, errStream);
-    }
-
-    SimPrinter sim;
-    QString out;
-    QString err;
-};
+using CliTest = CliFixture;
 
 TEST_F(CliTest, statusPrintsTheTextThenTheTenFlags)
 {
@@ -143,4 +123,29 @@ TEST_F(CliTest, wirelessFactoryDefaultRestoresTheModulesSettings)
     EXPECT_EQ(run({"wlan-default"}), 0);
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wirelessFactoryDefaults == 1; }));
     EXPECT_EQ(sim.printer.snapshot().reports["WIFISSID"], "");
+}
+
+TEST_F(CliTest, anUnreadableCertificateIsRefusedBeforeAnythingIsSent)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath("wireless.json");
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"wifiPresent": 1})");
+    file.close();
+
+    const QString missing = dir.filePath("missing.pem");
+    EXPECT_EQ(run({"write-config", "--page", "4", config, "--ca-cert", missing}), 65);
+    EXPECT_TRUE(err.contains(missing)) << qPrintable(err);
+    EXPECT_EQ(run({"write-config", "--page", "4", config, "--private-key", dir.path()}), 65);
+    EXPECT_TRUE(err.contains(dir.path()));
+    EXPECT_TRUE(sim.printer.received().isEmpty());
+
+    QFile certificate(dir.filePath("ca.pem"));
+    ASSERT_TRUE(certificate.open(QIODevice::WriteOnly));
+    certificate.write("CERTIFICATE");
+    certificate.close();
+    ASSERT_EQ(run({"write-config", "--page", "4", config, "--ca-cert", certificate.fileName()}), 0) << qPrintable(err);
+    EXPECT_TRUE(
+        sim.waitFor([](const sim::PrinterState& state) { return state.certificates["ca.pem"] == "CERTIFICATE"; }));
 }

@@ -1,0 +1,158 @@
+#include "CliFixture.h"
+#include "protocol/ReplyFraming.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace norvane;
+
+class CliPasswordGateTest : public CliFixture
+{
+protected:
+    CliPasswordGateTest()
+    {
+        setPrinterPassword("Secret");
+        writeFile(configPath(), R"({"density": {"valid": true, "value": 3}})");
+    }
+
+    void setPrinterPassword(const QByteArray& password)
+    {
+        sim.printer.withState([&](sim::PrinterState& state) { state.reports["PASSWORD"] = password; });
+    }
+
+    QByteArray printerPassword() { return sim.printer.snapshot().reports["PASSWORD"]; }
+
+    /// What reading the printer's password sends over the network link.
+    static QByteArray passwordRead()
+    {
+        return InterfaceAnnouncement(InterfaceKind::Ethernet) + "DIAGNOSTIC REPORT EDITION\r\n" +
+               "DIAGNOSTIC REPORT PASSWORD\r\n";
+    }
+
+    QString configPath() const { return dir.filePath("config.json"); }
+
+    QString writeFile(const QString& path, const QByteArray& contents)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CliPasswordGateTest, aMissingOrWrongPasswordSendsNothingThatChangesThePrinter)
+{
+    const QList<QStringList> changes{
+        {"factory-default"}, {"write-config", "--page", "0", configPath()}, {"password", "set", "New1"}};
+    for (const QByteArray& given : {QByteArray(), QByteArray("secret")}) {
+        if (!given.isNull())
+            givePrinterPassword(given);
+        for (const QStringList& change : changes) {
+            sim.printer.clearLogs();
+            EXPECT_EQ(run(change), 77) << qPrintable(change.join(' '));
+            EXPECT_TRUE(err.startsWith("Incorrect\n")) << qPrintable(err);
+            EXPECT_TRUE(err.contains("NORVANE_PRINTER_PASSWORD"));
+            EXPECT_TRUE(err.contains("--printer-password-file FILE|-"));
+            EXPECT_TRUE(out.isEmpty());
+            EXPECT_EQ(sim.printer.received(), passwordRead()) << qPrintable(change.join(' '));
+        }
+    }
+    const sim::PrinterState state = sim.printer.snapshot();
+    EXPECT_EQ(state.factoryDefaults, 0);
+    EXPECT_EQ(state.reports["PASSWORD"], "Secret");
+    EXPECT_EQ(state.reports["DENSITY"], "8");
+}
+
+TEST_F(CliPasswordGateTest, theRightPasswordLetsTheChangeThrough)
+{
+    givePrinterPassword("Secret");
+    ASSERT_EQ(run({"factory-default"}), 0) << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 1; }));
+    EXPECT_TRUE(sim.printer.received().startsWith(passwordRead()));
+
+    // The file wins over the environment; "-" reads it from standard input.
+    givePrinterPassword("wrong");
+    const QString passwordFile = writeFile(dir.filePath("password"), "Secret\n");
+    EXPECT_EQ(run({"factory-default", "--printer-password-file", passwordFile}), 0) << qPrintable(err);
+    EXPECT_EQ(run({"factory-default", "--printer-password-file", "-"}, true, "Secret\r\n"), 0) << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 3; }));
+
+    sim.printer.clearLogs();
+    ASSERT_EQ(run({"write-config", "--page", "0", configPath(), "--printer-password-file", "-"}, true, "Secret"), 0)
+        << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.reports["DENSITY"] == "3"; }));
+    EXPECT_TRUE(sim.printer.received().startsWith(passwordRead()));
+}
+
+TEST_F(CliPasswordGateTest, aPrinterWithoutPasswordAsksForNone)
+{
+    setPrinterPassword("");
+    EXPECT_EQ(run({"factory-default"}), 0) << qPrintable(err);
+    // Up to edition 100 a printer has no password to read at all.
+    sim.printer.withState([](sim::PrinterState& state) {
+        state.reports["EDITION"] = "100";
+        state.reports["PASSWORD"] = "Secret";
+    });
+    EXPECT_EQ(run({"factory-default"}), 0) << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 2; }));
+}
+
+TEST_F(CliPasswordGateTest, aFailedPasswordReadExitsWithItsCodeAndSendsNothingElse)
+{
+    givePrinterPassword("Secret");
+    sim.printer.withState([](sim::PrinterState& state) { state.fault = sim::SimFault::NeverAnswer; });
+    sim.printer.clearLogs();
+    EXPECT_EQ(run({"factory-default"}), 3);
+    EXPECT_EQ(err, "Data Receiving Error\n");
+    EXPECT_EQ(sim.printer.received(), InterfaceAnnouncement(InterfaceKind::Ethernet));
+    EXPECT_EQ(run({"--net", "127.0.0.1:1", "password", "set", "New1"}, false), 1);
+    EXPECT_EQ(err, "Port Open Error\n");
+}
+
+TEST_F(CliPasswordGateTest, theNewPasswordIsReadFromStandardInputAfterTheCurrentOne)
+{
+    sim.printer.clearLogs();
+    ASSERT_EQ(run({"password", "set", "-", "--printer-password-file", "-"}, true, "Secret\nNew one\n"), 0)
+        << qPrintable(err);
+    EXPECT_EQ(printerPassword(), "New one");
+    EXPECT_EQ(sim.printer.received(), passwordRead() + "DIAGNOSTIC PASSWORD \"New one\"\r\n");
+
+    // An empty line removes the password.
+    givePrinterPassword("New one");
+    ASSERT_EQ(run({"password", "set", "-"}, true, "\n"), 0) << qPrintable(err);
+    EXPECT_EQ(printerPassword(), "");
+
+    // Setting the password the printer has sends nothing.
+    setPrinterPassword("Same");
+    givePrinterPassword("Same");
+    sim.printer.clearLogs();
+    ASSERT_EQ(run({"password", "set", "Same"}), 0) << qPrintable(err);
+    EXPECT_EQ(sim.printer.received(), passwordRead());
+}
+
+TEST_F(CliPasswordGateTest, givenPasswordsAreBoundedAndCheckedBeforeThePrinterIsAsked)
+{
+    givePrinterPassword("Secret");
+    sim.printer.clearLogs();
+    EXPECT_EQ(run({"password", "set", "-"}, true, ""), 65);
+    EXPECT_TRUE(err.contains("standard input: no password line")) << qPrintable(err);
+    EXPECT_EQ(run({"password", "set", "-"}, true, QByteArray(5000, 'x')), 65);
+    EXPECT_TRUE(err.contains("longer than 1024 bytes"));
+    EXPECT_EQ(run({"password", "set", "-"}, true, "bad\"quote\n"), 64);
+    EXPECT_EQ(run({"password", "set", "-"}, true, QByteArray(65, 'x') + '\n'), 64);
+    EXPECT_TRUE(err.contains("at most 64 characters"));
+    EXPECT_EQ(run({"password", "set", "-x"}), 64);
+    EXPECT_EQ(run({"password", "set", "--", "-x"}), 64);
+    EXPECT_TRUE(err.contains("read from standard input: password set -"));
+    EXPECT_EQ(run({"password", "get", "--printer-password-file", "-"}), 64);
+
+    const QString missing = dir.filePath("missing");
+    EXPECT_EQ(run({"factory-default", "--printer-password-file", missing}), 65);
+    EXPECT_TRUE(err.contains(missing));
+    givePrinterPassword("\u20ac");
+    EXPECT_EQ(run({"factory-default"}), 65);
+    EXPECT_TRUE(err.contains("Latin-1"));
+    EXPECT_TRUE(sim.printer.received().isEmpty());
+}
