@@ -1,11 +1,13 @@
 #include "RunCli.h"
 #include "SimPrinter.h"
+#include "config/DcfFile.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -37,6 +39,15 @@ protected:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contents);
+    }
+
+    /// A .dcf file of `config`, written by the library itself.
+    static void writeDcf(const QString& path, const PrinterConfig& config)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QString error;
+        ASSERT_TRUE(WriteDcf(file, {config, LengthUnit::Inch, {}}, error));
     }
 
     SimPrinter sim;
@@ -116,4 +127,24 @@ TEST_F(CliConfigTest, usageAndOutputErrors)
     EXPECT_EQ(run({"read-config", "--unit", "cm"}), 64);
     EXPECT_EQ(run({"dcf", "convert", file("x")}), 64);
     EXPECT_EQ(run({"read-config", "--json", file("no/such/folder/out.json")}), 73);
+}
+
+TEST_F(CliConfigTest, aNonNumberOrAResolutionOfZeroInAFileIsRefusedBeforeAnythingIsSent)
+{
+    PrinterConfig config;
+    config.unitIsInch = 1;
+    config.paperWidth.set(std::numeric_limits<float>::quiet_NaN());
+    config.paperHeight.set(406.0f);
+    writeDcf(file("nan.dcf"), config);
+    write(file("dpi0.json"), R"({"dpi": 0, "unitIsInch": 1, "paperWidth": {"valid": true, "value": 406},
+                               "paperHeight": {"valid": true, "value": 406}})");
+    sim.printer.clearLogs();
+
+    EXPECT_EQ(run({"write-config", "--page", "0", file("nan.dcf")}), 65);
+    EXPECT_TRUE(err.contains(file("nan.dcf") + ": File Data Error")) << qPrintable(err);
+    EXPECT_EQ(run({"write-config", "--page", "0", file("dpi0.json")}), 65);
+    EXPECT_TRUE(err.contains("field 'dpi'")) << qPrintable(err);
+    EXPECT_EQ(run({"dcf", "from-json", file("dpi0.json"), file("out.dcf")}), 65);
+    EXPECT_FALSE(QFile::exists(file("out.dcf")));
+    EXPECT_TRUE(sim.printer.received().isEmpty());
 }

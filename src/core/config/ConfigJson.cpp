@@ -1,5 +1,6 @@
 #include "config/ConfigJson.h"
 
+#include "config/ConfigFaults.h"
 #include "config/ConfigFields.h"
 
 #include <QJsonDocument>
@@ -204,6 +205,10 @@ std::optional<PrinterConfig> ConfigFromJson(const QJsonObject& object, QString& 
     error = reader.error();
     if (!error.isEmpty())
         return std::nullopt;
+    if (const auto fault = FindConfigFault(config)) {
+        error = QStringLiteral("field '%1' %2").arg(fault->field, fault->problem);
+        return std::nullopt;
+    }
     return config;
 }
 

@@ -19,10 +19,10 @@ std::optional<PrinterConfig> fromJson(const QByteArray& text, QString& error)
 }
 
 /// The message for a JSON text holding just `fields`, or "accepted".
-QString refusal(const QByteArray& fields)
+std::string refusal(const QByteArray& fields)
 {
     QString error;
-    return fromJson("{" + fields + "}", error) ? QStringLiteral("accepted") : error;
+    return fromJson("{" + fields + "}", error) ? "accepted" : error.toStdString();
 }
 
 } // namespace
@@ -74,7 +74,7 @@ TEST(ConfigJsonTest, everyByteValueOfATextAndAPrefixSurvives)
     config.wifiKey.setText(allBytes);
     config.ftpPath.setText(QByteArray("\x01\t\"\\\x7f", 5));
     config.zDelimiter.set('\xa7');
-    config.dpi = 0.1f;
+    config.dotsPerMm = 0.1f;
     config.speed.set(-1.25e-7f);
 
     QString error;
@@ -124,4 +124,18 @@ TEST(ConfigJsonTest, anUnknownFieldIsRefusedRatherThanSilentlyIgnored)
 {
     EXPECT_EQ(refusal(R"("denstiy": {"valid": true, "value": 7})"), "unknown field 'denstiy'");
     EXPECT_EQ(refusal(R"("density": {"valid": true, "vlaue": 7})"), "unknown field 'density.vlaue'");
+}
+
+TEST(ConfigJsonTest, aResolutionNoLengthCanBeDividedByOrAFlagOtherThanZeroOrOneIsRefusedNamingTheField)
+{
+    EXPECT_EQ(refusal(R"("dpi": 0)"), "field 'dpi' must be at least 0.5 dots per inch");
+    EXPECT_EQ(refusal(R"("dpi": 0.3)"), "field 'dpi' must be at least 0.5 dots per inch");
+    EXPECT_EQ(refusal(R"("dpi": -203)"), "field 'dpi' must be at least 0.5 dots per inch");
+    EXPECT_EQ(refusal(R"("dpi": 1e-45)"), "field 'dpi' must be at least 0.5 dots per inch");
+    EXPECT_EQ(refusal(R"("dotsPerMm": 0)"), "field 'dotsPerMm' must be at least 0.05 dots per millimetre");
+    EXPECT_EQ(refusal(R"("dotsPerMm": -8)"), "field 'dotsPerMm' must be at least 0.05 dots per millimetre");
+    EXPECT_EQ(refusal(R"("btPresent": 2)"), "field 'btPresent' must be 0 or 1");
+    EXPECT_EQ(refusal(R"("unitIsInch": 255)"), "field 'unitIsInch' must be 0 or 1");
+
+    EXPECT_EQ(refusal(R"("dpi": 0.5, "dotsPerMm": 0.05, "unitIsInch": 1)"), "accepted");
 }
