@@ -19,7 +19,8 @@ QJsonObject ConfigToJson(const PrinterConfig& config);
 /// names it. Texts longer than their field are cut to fit.
 std::optional<PrinterConfig> ConfigFromJson(const QJsonObject& object, QString& error);
 
-/// The same as indented JSON text, and back; malformed text is refused with the parser's message.
+/// The same as indented JSON text, and back. A leading UTF-8 byte order mark is skipped; UTF-16 or UTF-32
+/// text, an array and malformed text are refused with a message saying so.
 QByteArray ConfigToJsonText(const PrinterConfig& config);
 std::optional<PrinterConfig> ConfigFromJsonText(const QByteArray& text, QString& error);
 

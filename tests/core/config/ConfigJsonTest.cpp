@@ -18,6 +18,17 @@ std::optional<PrinterConfig> fromJson(const QByteArray& text, QString& error)
     return ConfigFromJsonText(text, error);
 }
 
+/// `text` in UTF-16 or UTF-32, each character widened with zero bytes on the side `bigEndian` says.
+QByteArray widened(QByteArrayView text, int width, bool bigEndian)
+{
+    QByteArray wide;
+    for (char c : text) {
+        const QByteArray zeros(width - 1, '\0');
+        wide += bigEndian ? zeros + c : c + zeros;
+    }
+    return wide;
+}
+
 /// The message for a JSON text holding just `fields`, or "accepted".
 std::string refusal(const QByteArray& fields)
 {
@@ -100,8 +111,6 @@ TEST(ConfigJsonTest, malformedTextAndWrongTypesAreRefusedNamingTheField)
     QString error;
     EXPECT_FALSE(fromJson("{\"edition\": 1", error));
     EXPECT_TRUE(error.startsWith("malformed JSON at offset")) << error.toStdString();
-    EXPECT_FALSE(fromJson("[1, 2]", error));
-    EXPECT_EQ(error, "the JSON text is not an object of configuration fields");
 
     EXPECT_EQ(refusal(R"("edition": "108")"), "field 'edition' must be a whole number from -2147483648 to 2147483647");
     EXPECT_EQ(refusal(R"("edition": 1.5)"), "field 'edition' must be a whole number from -2147483648 to 2147483647");
@@ -138,4 +147,43 @@ TEST(ConfigJsonTest, aResolutionNoLengthCanBeDividedByOrAFlagOtherThanZeroOrOneI
     EXPECT_EQ(refusal(R"("unitIsInch": 255)"), "field 'unitIsInch' must be 0 or 1");
 
     EXPECT_EQ(refusal(R"("dpi": 0.5, "dotsPerMm": 0.05, "unitIsInch": 1)"), "accepted");
+}
+
+TEST(ConfigJsonTest, anArrayAndTextInUtf16OrUtf32AreRefusedSayingWhatTheyAre)
+{
+    QString error;
+    EXPECT_FALSE(fromJson(R"([{"density": {"valid": true, "value": 7}}])", error));
+    EXPECT_EQ(error, "the file holds a JSON array, not a configuration object");
+    EXPECT_FALSE(fromJson("  [ ]", error));
+    EXPECT_EQ(error, "the file holds a JSON array, not a configuration object");
+
+    const QByteArray json = R"({"density": {"valid": true, "value": 7}})";
+    EXPECT_FALSE(fromJson("\xFF\xFE" + widened(json, 2, false), error));
+    EXPECT_EQ(error, "the file starts with a UTF-16 (little-endian) byte order mark; save it as UTF-8");
+    EXPECT_FALSE(fromJson("\xFE\xFF" + widened(json, 2, true), error));
+    EXPECT_EQ(error, "the file starts with a UTF-16 (big-endian) byte order mark; save it as UTF-8");
+    EXPECT_FALSE(fromJson(QByteArray("\xFF\xFE\0\0", 4) + widened(json, 4, false), error));
+    EXPECT_EQ(error, "the file starts with a UTF-32 (little-endian) byte order mark; save it as UTF-8");
+    EXPECT_FALSE(fromJson(widened(json, 2, true), error));
+    EXPECT_EQ(error, "the file is UTF-16 (big-endian) text; save it as UTF-8");
+    EXPECT_FALSE(fromJson(widened(json, 2, false), error));
+    EXPECT_EQ(error, "the file is UTF-16 (little-endian) text; save it as UTF-8");
+    EXPECT_FALSE(fromJson(widened(json, 4, true), error));
+    EXPECT_EQ(error, "the file is UTF-32 (big-endian) text; save it as UTF-8");
+    EXPECT_FALSE(fromJson(widened(json, 4, false), error));
+    EXPECT_EQ(error, "the file is UTF-32 (little-endian) text; save it as UTF-8");
+}
+
+TEST(ConfigJsonTest, aUtf8ByteOrderMarkIsSkipped)
+{
+    QString error;
+    const auto config = fromJson("\xEF\xBB\xBF{\"density\": {\"valid\": true, \"value\": 7}}\r\n", error);
+    ASSERT_TRUE(config) << error.toStdString();
+    EXPECT_EQ(config->density.value, 7);
+    // Offsets still count the file's bytes.
+    QJsonParseError withoutMark;
+    QJsonDocument::fromJson(R"({"edition" 1})", &withoutMark);
+    EXPECT_FALSE(fromJson("\xEF\xBB\xBF{\"edition\" 1}", error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("malformed JSON at offset %1:").arg(withoutMark.offset + 3)))
+        << error.toStdString();
 }
