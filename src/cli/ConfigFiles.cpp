@@ -17,7 +17,8 @@ std::optional<PrinterConfig> LoadConfigFile(const QString& path, QString& error)
     if (LooksLikeJsonText(*contents)) {
         config = ConfigFromJsonText(*contents, problem);
     } else if (contents->size() > kDcfFileSize) {
-        problem = QStringLiteral("a .dcf file holds %1 bytes, this one %2").arg(kDcfFileSize).arg(contents->size());
+        problem =
+            QStringLiteral("a .dcf file holds %1 bytes; this one holds %2").arg(kDcfFileSize).arg(contents->size());
     } else if (DcfContents dcf; ReadDcf(*contents, dcf, problem)) {
         config = dcf.config;
     }

@@ -160,7 +160,8 @@ TEST_F(CliConfigTest, aShortOrLongDcfFileIsReadOnlyAsFarAsItHolds)
 
     write(file("long.dcf"), image + "trailing");
     EXPECT_EQ(run({"dcf", "to-json", file("long.dcf")}), 65);
-    EXPECT_TRUE(err.contains(file("long.dcf") + ": a .dcf file holds 2848 bytes, this one 2856")) << qPrintable(err);
+    EXPECT_TRUE(err.contains(file("long.dcf") + ": a .dcf file holds 2848 bytes; this one holds 2856"))
+        << qPrintable(err);
 }
 
 TEST_F(CliConfigTest, inputThatIsNoRegularFileOrTooLargeIsRefusedNamingThePath)

@@ -283,3 +283,15 @@ TEST(DcfFileTest, aShortFileDeciphersOnlyItsWholeBlocksAndLacksTheRest)
     EXPECT_FALSE(readDcfBytes(golden.first(4), error));
     EXPECT_EQ(error, "File Data Error");
 }
+
+TEST(DcfFileTest, anImageLongerThanAFileIsAFileDataErrorWhileADeviceIsReadOnlyThatFar)
+{
+    const QByteArray longer = TestDataFile("sample-config.dcf") + "trailing";
+    DcfContents contents;
+    QString error;
+    EXPECT_FALSE(ReadDcf(QByteArrayView(longer), contents, error));
+    EXPECT_EQ(error, "File Data Error");
+    const auto fromDevice = readDcfBytes(longer, error);
+    ASSERT_TRUE(fromDevice) << error.toStdString();
+    EXPECT_EQ(fromDevice->config, SampleConfig());
+}
