@@ -1,39 +1,31 @@
 #include "ConfigFiles.h"
 
 #include "PrinterText.h"
+#include "config/BoundedFile.h"
 #include "config/ConfigJson.h"
+#include "config/JsonEncoding.h"
 #include "config/OwnerOnlyFile.h"
-
-#include <QBuffer>
-#include <QFile>
 
 namespace norvane::cli {
 
 std::optional<PrinterConfig> LoadConfigFile(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    const auto contents = ReadWholeFile(path, kJsonConfigFileLimit, error);
+    if (!contents)
         return std::nullopt;
-    }
-    const QByteArray contents = file.readAll();
-    if (contents.trimmed().startsWith('{')) {
-        QString problem;
-        auto config = ConfigFromJsonText(contents, problem);
-        if (!config)
-            error = QStringLiteral("%1: %2").arg(path, problem);
-        return config;
-    }
-    QBuffer buffer;
-    buffer.setData(contents);
-    buffer.open(QIODevice::ReadOnly);
-    DcfContents dcf;
     QString problem;
-    if (!ReadDcf(buffer, dcf, problem)) {
-        error = QStringLiteral("%1: %2").arg(path, problem);
-        return std::nullopt;
+    std::optional<PrinterConfig> config;
+    if (LooksLikeJsonText(*contents)) {
+        config = ConfigFromJsonText(*contents, problem);
+    } else if (contents->size() > kDcfFileSize) {
+        problem =
+            QStringLiteral("a .dcf file holds %1 bytes; this one holds %2").arg(kDcfFileSize).arg(contents->size());
+    } else if (DcfContents dcf; ReadDcf(*contents, dcf, problem)) {
+        config = dcf.config;
     }
-    return dcf.config;
+    if (!config)
+        error = QStringLiteral("%1: %2").arg(path, problem);
+    return config;
 }
 
 bool WriteJsonOutput(const PrinterConfig& config, const QString& path, QTextStream& out, QString& error)

@@ -13,7 +13,7 @@ namespace norvane::cli {
 inline constexpr int kExitCannotWrite = 73;
 
 /// A configuration from a .dcf file or its JSON form, told apart by content; nothing with a message
-/// naming the problem.
+/// naming the path and the problem. Only a regular file of a bounded size is read.
 std::optional<PrinterConfig> LoadConfigFile(const QString& path, QString& error);
 
 /// The JSON form into `path`, or onto `out` for "-".

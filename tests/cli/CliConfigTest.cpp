@@ -1,11 +1,14 @@
 #include "RunCli.h"
 #include "SimPrinter.h"
+#include "config/DcfFile.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
+#include <sys/stat.h>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -37,6 +40,15 @@ protected:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contents);
+    }
+
+    /// A .dcf file of `config`, written by the library itself.
+    static void writeDcf(const QString& path, const PrinterConfig& config)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QString error;
+        ASSERT_TRUE(WriteDcf(file, {config, LengthUnit::Inch, {}}, error));
     }
 
     SimPrinter sim;
@@ -116,4 +128,72 @@ TEST_F(CliConfigTest, usageAndOutputErrors)
     EXPECT_EQ(run({"read-config", "--unit", "cm"}), 64);
     EXPECT_EQ(run({"dcf", "convert", file("x")}), 64);
     EXPECT_EQ(run({"read-config", "--json", file("no/such/folder/out.json")}), 73);
+}
+
+TEST_F(CliConfigTest, aNonNumberOrAResolutionOfZeroInAFileIsRefusedBeforeAnythingIsSent)
+{
+    PrinterConfig config;
+    config.unitIsInch = 1;
+    config.paperWidth.set(std::numeric_limits<float>::quiet_NaN());
+    config.paperHeight.set(406.0f);
+    writeDcf(file("nan.dcf"), config);
+    write(file("dpi0.json"), R"({"dpi": 0, "unitIsInch": 1, "paperWidth": {"valid": true, "value": 406},
+                               "paperHeight": {"valid": true, "value": 406}})");
+    sim.printer.clearLogs();
+
+    EXPECT_EQ(run({"write-config", "--page", "0", file("nan.dcf")}), 65);
+    EXPECT_TRUE(err.contains(file("nan.dcf") + ": File Data Error")) << qPrintable(err);
+    EXPECT_EQ(run({"write-config", "--page", "0", file("dpi0.json")}), 65);
+    EXPECT_TRUE(err.contains("field 'dpi'")) << qPrintable(err);
+    EXPECT_EQ(run({"dcf", "from-json", file("dpi0.json"), file("out.dcf")}), 65);
+    EXPECT_FALSE(QFile::exists(file("out.dcf")));
+    EXPECT_TRUE(sim.printer.received().isEmpty());
+}
+
+TEST_F(CliConfigTest, aShortOrLongDcfFileIsReadOnlyAsFarAsItHolds)
+{
+    ASSERT_EQ(run({"read-config", "--dcf", file("printer.dcf")}), 0);
+    const QByteArray image = contentsOf(file("printer.dcf"));
+    write(file("magic.dcf"), image.first(4));
+    EXPECT_EQ(run({"dcf", "to-json", file("magic.dcf")}), 65);
+    EXPECT_TRUE(err.contains("File Data Error")) << qPrintable(err);
+
+    write(file("long.dcf"), image + "trailing");
+    EXPECT_EQ(run({"dcf", "to-json", file("long.dcf")}), 65);
+    EXPECT_TRUE(err.contains(file("long.dcf") + ": a .dcf file holds 2848 bytes; this one holds 2856"))
+        << qPrintable(err);
+}
+
+TEST_F(CliConfigTest, inputThatIsNoRegularFileOrTooLargeIsRefusedNamingThePath)
+{
+    EXPECT_EQ(run({"dcf", "to-json", "/dev/zero"}), 65);
+    EXPECT_TRUE(err.contains("cannot read /dev/zero: it is a device, not a regular file")) << qPrintable(err);
+    EXPECT_EQ(run({"dcf", "to-json", dir.path()}), 65);
+    EXPECT_TRUE(err.contains(dir.path() + ": it is a directory")) << qPrintable(err);
+
+    // Nobody writes to it: reading must not wait for a writer.
+    ASSERT_EQ(mkfifo(QFile::encodeName(file("pipe")).constData(), 0600), 0);
+    EXPECT_EQ(run({"write-config", "--page", "0", file("pipe")}), 65);
+    EXPECT_TRUE(err.contains(file("pipe") + ": it is a pipe (FIFO), not a regular file")) << qPrintable(err);
+
+    write(file("huge.json"), "{" + QByteArray(300 * 1024, ' ') + "}");
+    EXPECT_EQ(run({"dcf", "from-json", file("huge.json"), file("out.dcf")}), 65);
+    EXPECT_TRUE(err.contains(file("huge.json") + ": it is larger than 262144 bytes")) << qPrintable(err);
+}
+
+TEST_F(CliConfigTest, aJsonFileSaysWhatItHoldsAndMayStartWithAUtf8ByteOrderMark)
+{
+    write(file("array.json"), R"([{"density": {"valid": true, "value": 7}}])");
+    EXPECT_EQ(run({"dcf", "from-json", file("array.json"), file("out.dcf")}), 65);
+    EXPECT_TRUE(err.contains(file("array.json") + ": the file holds a JSON array, not a configuration object"))
+        << qPrintable(err);
+
+    write(file("wide.json"), QByteArray("\xFF\xFE{\0}\0", 6));
+    EXPECT_EQ(run({"dcf", "from-json", file("wide.json"), file("out.dcf")}), 65);
+    EXPECT_TRUE(err.contains("UTF-16 (little-endian) byte order mark")) << qPrintable(err);
+
+    write(file("bom.json"), "\xEF\xBB\xBF{\"density\": {\"valid\": true, \"value\": 7}}");
+    ASSERT_EQ(run({"dcf", "from-json", file("bom.json"), file("out.dcf")}), 0) << qPrintable(err);
+    ASSERT_EQ(run({"dcf", "to-json", file("out.dcf")}), 0) << qPrintable(err);
+    EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8()).object()["density"].toObject()["value"].toInt(), 7);
 }

@@ -9,11 +9,9 @@ namespace norvane {
 
 namespace {
 
-constexpr qsizetype kBlockSize = 16;
-
 std::optional<QByteArray> runCipher(const Aes128Key& key, QByteArrayView data, int encrypt)
 {
-    if (data.size() % kBlockSize != 0 || data.size() > std::numeric_limits<int>::max() - kBlockSize)
+    if (data.size() % kAes128BlockSize != 0 || data.size() > std::numeric_limits<int>::max() - kAes128BlockSize)
         return std::nullopt;
     const std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> context(EVP_CIPHER_CTX_new(),
                                                                                   &EVP_CIPHER_CTX_free);
@@ -21,7 +19,7 @@ std::optional<QByteArray> runCipher(const Aes128Key& key, QByteArrayView data, i
         EVP_CIPHER_CTX_set_padding(context.get(), 0) != 1)
         return std::nullopt;
 
-    QByteArray out(data.size() + kBlockSize, '\0');
+    QByteArray out(data.size() + kAes128BlockSize, '\0');
     auto* const outBytes = reinterpret_cast<unsigned char*>(out.data());
     int written = 0;
     int finalWritten = 0;

@@ -10,14 +10,19 @@
 namespace norvane {
 
 /// A fixed-width zero-terminated text of the record. All N bytes are kept, so a record from a file goes
-/// back out unchanged; the text itself ends at the first zero.
+/// back out unchanged; the text itself ends at the first zero and holds at most N − 1 bytes.
 template <std::size_t N> struct TextField
 {
+    static_assert(N >= 1, "a text field holds at least its terminator");
+
     std::array<char, N> bytes{};
 
+    /// A field without a terminator (a foreign file) still gives at most N − 1 bytes: the printer's
+    /// commands take no longer text.
     QByteArray text() const
     {
-        const auto end = std::find(bytes.begin(), bytes.end(), '\0');
+        const auto last = bytes.begin() + (N - 1);
+        const auto end = std::find(bytes.begin(), last, '\0');
         return QByteArray(bytes.data(), static_cast<qsizetype>(end - bytes.begin()));
     }
 

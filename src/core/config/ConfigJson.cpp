@@ -1,6 +1,8 @@
 #include "config/ConfigJson.h"
 
+#include "config/ConfigFaults.h"
 #include "config/ConfigFields.h"
+#include "config/JsonEncoding.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -204,6 +206,10 @@ std::optional<PrinterConfig> ConfigFromJson(const QJsonObject& object, QString& 
     error = reader.error();
     if (!error.isEmpty())
         return std::nullopt;
+    if (const auto fault = FindConfigFault(config)) {
+        error = QStringLiteral("field '%1' %2").arg(fault->field, fault->problem);
+        return std::nullopt;
+    }
     return config;
 }
 
@@ -214,10 +220,22 @@ QByteArray ConfigToJsonText(const PrinterConfig& config)
 
 std::optional<PrinterConfig> ConfigFromJsonText(const QByteArray& text, QString& error)
 {
+    if (const auto problem = JsonEncodingProblem(text)) {
+        error = *problem;
+        return std::nullopt;
+    }
+    // Offsets count from the start of the file, byte order mark included.
+    const QByteArrayView body = WithoutUtf8Bom(text);
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(body.toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("malformed JSON at offset %1: %2").arg(parseError.offset).arg(parseError.errorString());
+        error = QStringLiteral("malformed JSON at offset %1: %2")
+                    .arg(parseError.offset + text.size() - body.size())
+                    .arg(parseError.errorString());
+        return std::nullopt;
+    }
+    if (document.isArray()) {
+        error = QStringLiteral("the file holds a JSON array, not a configuration object");
         return std::nullopt;
     }
     if (!document.isObject()) {

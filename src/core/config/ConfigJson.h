@@ -14,11 +14,13 @@ namespace norvane {
 /// per byte (Latin-1), floats in their shortest exact form.
 QJsonObject ConfigToJson(const PrinterConfig& config);
 
-/// A missing field keeps its `ClearConfig` value. An unknown field, or a field of the wrong type or out of
-/// its range, is refused with a message that names it. Texts longer than their field are cut to fit.
+/// A missing field keeps its `ClearConfig` value. An unknown field, a field of the wrong type or out of its
+/// range, or one `FindConfigFault` refuses (a `dpi` of 0, a flag of 2) is refused with a message that
+/// names it. Texts longer than their field are cut to fit.
 std::optional<PrinterConfig> ConfigFromJson(const QJsonObject& object, QString& error);
 
-/// The same as indented JSON text, and back; malformed text is refused with the parser's message.
+/// The same as indented JSON text, and back. A leading UTF-8 byte order mark is skipped; UTF-16 or UTF-32
+/// text, an array and malformed text are refused with a message saying so.
 QByteArray ConfigToJsonText(const PrinterConfig& config);
 std::optional<PrinterConfig> ConfigFromJsonText(const QByteArray& text, QString& error);
 

@@ -1,12 +1,14 @@
 #include "config/DcfFile.h"
 
 #include "config/Aes128Ecb.h"
+#include "config/ConfigFaults.h"
 #include "config/ConfigLayout.h"
 #include "config/LittleEndian.h"
 #include "config/OwnerOnlyFile.h"
 
 #include <QBuffer>
 #include <QIODevice>
+#include <algorithm>
 
 namespace norvane {
 
@@ -46,27 +48,41 @@ std::optional<QByteArray> encode(const DcfContents& contents)
 
 bool ReadDcf(QIODevice& device, DcfContents& contents, QString& error)
 {
-    // A short file reads as if zero-filled to its full size.
     QByteArray image(kDcfFileSize, '\0');
-    if (device.read(image.data(), kDcfFileSize) < 0) {
+    const qint64 got = device.read(image.data(), kDcfFileSize);
+    if (got < 0) {
         error = device.errorString();
         return false;
     }
-    if (GetLittleEndian32(image, 0) != kMagic) {
-        error = QString::fromLatin1(kDcfDataError);
-        return false;
-    }
-    const auto deciphered = Aes128EcbDecrypt(kDcfKey, QByteArrayView(image).sliced(kRecordOffset, kEncipheredLength));
-    if (!deciphered) {
-        error = QString::fromLatin1(kDcfDataError);
-        return false;
-    }
-    image.replace(kRecordOffset, kEncipheredLength, *deciphered);
+    image.truncate(got);
+    return ReadDcf(image, contents, error);
+}
 
-    contents.unit = static_cast<LengthUnit>(GetLittleEndian32(image, kUnitOffset));
-    contents.config = ConfigFromBytes(QByteArrayView(image).sliced(kRecordOffset, kPrinterConfigSize));
+bool ReadDcf(QByteArrayView image, DcfContents& contents, QString& error)
+{
+    // Missing bytes read as zero; only the whole blocks the file holds can be deciphered.
+    QByteArray padded = image.first(std::min(image.size(), kDcfFileSize)).toByteArray();
+    padded.resize(kDcfFileSize, '\0');
+    const qsizetype blockBytes =
+        std::clamp<qsizetype>(image.size() - kRecordOffset, 0, kEncipheredLength) / kAes128BlockSize * kAes128BlockSize;
+    const auto deciphered = Aes128EcbDecrypt(kDcfKey, QByteArrayView(padded).sliced(kRecordOffset, blockBytes));
+    if (image.size() > kDcfFileSize || GetLittleEndian32(padded, 0) != kMagic || !deciphered) {
+        error = QString::fromLatin1(kDcfDataError);
+        return false;
+    }
+    QByteArray record = *deciphered;
+    record.resize(kEncipheredLength, '\0');
+    record += QByteArrayView(padded).sliced(kRecordOffset + kEncipheredLength, kPrinterConfigSize - kEncipheredLength);
+
+    const PrinterConfig config = ConfigFromBytes(record);
+    if (FindConfigFault(config)) {
+        error = QString::fromLatin1(kDcfDataError);
+        return false;
+    }
+    contents.config = config;
+    contents.unit = static_cast<LengthUnit>(GetLittleEndian32(padded, kUnitOffset));
     for (std::size_t i = 0; i < contents.status.flags.size(); ++i)
-        contents.status.flags[i] = static_cast<std::uint8_t>(image[kStatusOffset + static_cast<qsizetype>(i)]);
+        contents.status.flags[i] = static_cast<std::uint8_t>(padded[kStatusOffset + static_cast<qsizetype>(i)]);
     return true;
 }
 

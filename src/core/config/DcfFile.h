@@ -20,12 +20,18 @@ struct DcfContents
 
 inline constexpr qsizetype kDcfFileSize = 2848;
 
-/// The message for a file that does not start with the .dcf magic number.
+/// The message for a file that is no .dcf file of this program: a wrong magic number, a record that
+/// deciphers to nonsense (another key, random bytes) or holds values no command can carry.
 inline constexpr char kDcfDataError[] = "File Data Error";
 
-/// Reads up to 2848 bytes; missing bytes read as zero and the version is not checked. Fails with
-/// "File Data Error" when the magic number is wrong, or with the device's error text.
+/// Reads up to 2848 bytes and decodes them as the overload below does, or fails with the device's error.
 bool ReadDcf(QIODevice& device, DcfContents& contents, QString& error);
+
+/// Decodes a file's bytes. A short file keeps what it holds: only its whole enciphered blocks are
+/// deciphered and every record byte it lacks reads as zero (an absent setting); the version is not
+/// checked. Fails with "File Data Error" for a wrong magic number, more than 2848 bytes, or a record
+/// that `FindConfigFault` refuses.
+bool ReadDcf(QByteArrayView image, DcfContents& contents, QString& error);
 
 /// Writes the 2848-byte image: magic, version 1, unit, the first 2816 record bytes enciphered with
 /// AES-128 ECB under the fixed key, the last 10 record bytes and the ten status flags in plain.

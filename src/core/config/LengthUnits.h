@@ -19,6 +19,12 @@ enum class LengthUnit : std::int32_t
 /// Dots per unit: `dpi` for inch, `dotsPerMm` for mm.
 double DotsPerUnit(const PrinterConfig& config, LengthUnit unit);
 
+/// The least `dpi` and `dotsPerMm` a length may be divided by. A resolution is a whole number of dots per
+/// inch and a multiple of 0.1 dots per mm, so anything smaller rounds to none; at 0 or a tiny denormal the
+/// quotient would be infinite and reach a command as "inf".
+inline constexpr double kMinimumDpi = 0.5;
+inline constexpr double kMinimumDotsPerMm = 0.05;
+
 /// The standard conversion message for a text that is not a number.
 QString InvalidFloatMessage(const QString& text);
 

@@ -1,14 +1,13 @@
 #include "protocol/CertificateFiles.h"
 
+#include "config/BoundedFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 namespace norvane {
 
 namespace {
-
-/// Printer certificates are a few KB; anything far larger is the wrong file.
-constexpr qint64 kMaxCertificateSize = 64 * 1024;
 
 QByteArray nameOf(const QString& path)
 {
@@ -20,27 +19,10 @@ bool load(const QString& path, LoadedCertificate& loaded, QString& error)
     loaded = {};
     if (path.isEmpty())
         return true;
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile()) {
-        error = QStringLiteral("%1: not a regular file").arg(path);
+    const auto contents = ReadWholeFile(path, kCertificateFileLimit, error);
+    if (!contents)
         return false;
-    }
-    if (info.size() > kMaxCertificateSize) {
-        error =
-            QStringLiteral("%1: larger than %2 bytes, too large for a certificate").arg(path).arg(kMaxCertificateSize);
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    loaded.contents = file.read(kMaxCertificateSize + 1);
-    if (file.error() != QFileDevice::NoError || loaded.contents.size() > kMaxCertificateSize) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    loaded.name = nameOf(path);
+    loaded = {nameOf(path), *contents};
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "protocol/ConfigurationRead.h"
 
+#include "config/LengthUnits.h"
 #include "config/NameLists.h"
 #include "config/PrinterConfig.h"
 #include "link/PrinterLink.h"
@@ -182,7 +183,8 @@ private:
         // Beyond 32 bits, or rounding to 0 dots per mm (which every mm length is divided by), it is unusable.
         const std::int64_t x = std::abs(scaled) < kLimit ? static_cast<std::int64_t>(scaled) : 0;
         const std::int64_t rounded = (x + 5) / 10 * 10;
-        if (x == 0 || rounded == 0) {
+        // A negative resolution would turn every length's sign, and a file saved from it could not be loaded.
+        if (!(m_config.dpi >= kMinimumDpi) || x == 0 || rounded == 0) {
             m_result = ResultCode::DataReceivingError;
             return false;
         }

@@ -6,9 +6,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -44,6 +47,15 @@ std::optional<DcfContents> readDcfBytes(const QByteArray& bytes, QString& error)
     if (!ReadDcf(buffer, contents, error))
         return std::nullopt;
     return contents;
+}
+
+/// The message for reading a .dcf image of the sample record changed by `change`, or "accepted".
+std::string readingAfter(const std::function<void(PrinterConfig&)>& change)
+{
+    DcfContents contents = sampleContents();
+    change(contents.config);
+    QString error;
+    return readDcfBytes(dcfBytes(contents), error) ? "accepted" : error.toStdString();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -185,4 +197,101 @@ TEST(DcfFileTest, aSaveThatCannotCompleteLeavesTheOldFileAsItWas)
 
     EXPECT_FALSE(SaveDcfFile(dir.filePath("no/such/folder.dcf"), sampleContents(), error));
     EXPECT_TRUE(error.contains("no/such/folder.dcf")) << error.toStdString();
+}
+
+TEST(DcfFileTest, aFloatThatIsNoNumberOrAResolutionNoLengthCanBeDividedByIsAFileDataError)
+{
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.paperWidth.value = nan; }), "File Data Error");
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.speed.value = inf; }), "File Data Error");
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.dPrintSpeed.value = -inf; }), "File Data Error");
+    // Not sent while its flag is clear, but no file of ours holds it.
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.gapOffset = {0, nan}; }), "File Data Error");
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.dpi = nan; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpi = 0.0f; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpi = 0.4f; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpi = -203.0f; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpi = std::numeric_limits<float>::denorm_min(); }),
+              "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dotsPerMm = 0.0f; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dotsPerMm = 0.04f; }), "File Data Error");
+    EXPECT_EQ(readingAfter([&](PrinterConfig& c) { c.dotsPerMm = inf; }), "File Data Error");
+
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpi = 0.5f; }), "accepted");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dotsPerMm = 0.05f; }), "accepted");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.paperWidth.value = -std::numeric_limits<float>::max(); }),
+              "accepted");
+}
+
+TEST(DcfFileTest, aValidFlagOrPresenceByteOtherThanZeroOrOneIsAFileDataError)
+{
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.density.valid = 2; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.zDelimiter.valid = 0x80; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.ftpPassword.valid = 0xff; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.dpiValid = 2; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.unitIsInch = 2; }), "File Data Error");
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) { c.extWifiPresent = 3; }), "File Data Error");
+    // Texts, counters and the reserved bytes hold anything.
+    EXPECT_EQ(readingAfter([](PrinterConfig& c) {
+                  c.cutCounter = -1;
+                  c.reservedBeforeFtp.fill(0xff);
+                  c.serialNumber.bytes.fill('\xff');
+              }),
+              "accepted");
+}
+
+TEST(DcfFileTest, aRecordEncipheredUnderAnotherKeyOrRandomBytesBehindTheMagicAreAFileDataError)
+{
+    const QByteArray golden = TestDataFile("sample-config.dcf");
+    ASSERT_EQ(golden.size(), 2848);
+    const Aes128Key otherKey = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    QByteArray foreign = golden;
+    foreign.replace(12, 2816, *Aes128EcbEncrypt(otherKey, ConfigToBytes(SampleConfig()).first(2816)));
+    QString error;
+    EXPECT_FALSE(readDcfBytes(foreign, error));
+    EXPECT_EQ(error, "File Data Error");
+
+    QRandomGenerator random(2848);
+    for (int file = 0; file < 20; ++file) {
+        QByteArray noise = golden.first(4);
+        while (noise.size() < 2848)
+            noise.append(static_cast<char>(random.bounded(256)));
+        EXPECT_FALSE(readDcfBytes(noise, error)) << file;
+    }
+}
+
+TEST(DcfFileTest, aShortFileDeciphersOnlyItsWholeBlocksAndLacksTheRest)
+{
+    const QByteArray golden = TestDataFile("sample-config.dcf");
+    ASSERT_EQ(golden.size(), 2848);
+    // 50 whole blocks and 7 bytes of the next one.
+    QString error;
+    const auto contents = readDcfBytes(golden.first(12 + 50 * 16 + 7), error);
+    ASSERT_TRUE(contents) << error.toStdString();
+    QByteArray expected = ConfigToBytes(SampleConfig());
+    expected.replace(800, 2026, QByteArray(2026, '\0'));
+    EXPECT_EQ(ConfigToBytes(contents->config).toHex(), expected.toHex());
+    EXPECT_EQ(contents->config.btName.text(), "Norvane BT");
+    EXPECT_FALSE(contents->config.wifiSsid.isSet());
+    EXPECT_EQ(contents->status.flags, StatusFlags{}.flags);
+
+    // The first block holds the resolution; without it no length could be converted.
+    EXPECT_TRUE(readDcfBytes(golden.first(12 + 16), error));
+    EXPECT_FALSE(readDcfBytes(golden.first(12 + 15), error));
+    EXPECT_EQ(error, "File Data Error");
+    EXPECT_FALSE(readDcfBytes(golden.first(4), error));
+    EXPECT_EQ(error, "File Data Error");
+}
+
+TEST(DcfFileTest, anImageLongerThanAFileIsAFileDataErrorWhileADeviceIsReadOnlyThatFar)
+{
+    const QByteArray longer = TestDataFile("sample-config.dcf") + "trailing";
+    DcfContents contents;
+    QString error;
+    EXPECT_FALSE(ReadDcf(QByteArrayView(longer), contents, error));
+    EXPECT_EQ(error, "File Data Error");
+    const auto fromDevice = readDcfBytes(longer, error);
+    ASSERT_TRUE(fromDevice) << error.toStdString();
+    EXPECT_EQ(fromDevice->config, SampleConfig());
 }

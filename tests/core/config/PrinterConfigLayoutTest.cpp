@@ -181,10 +181,24 @@ TEST(ClearConfigTest, setsEveryByteToZeroExceptTheInitialValues)
 TEST(TextFieldTest, aTextIsCutToTheFieldLessOneAndTheRestZeroFilled)
 {
     TextField<4> field;
-    field.bytes = {'w', 'x', 'y', 'z'};
-    EXPECT_EQ(field.text(), "wxyz"); // a foreign field without terminator
     field.setText("abcdef");
     EXPECT_EQ(QByteArray(field.bytes.data(), 4), QByteArray("abc\0", 4));
     field.setText("z");
     EXPECT_EQ(QByteArray(field.bytes.data(), 4), QByteArray("z\0\0\0", 4));
+}
+
+TEST(TextFieldTest, aFieldWithoutTerminatorGivesItsFirstNMinusOneBytesAndKeepsAllN)
+{
+    TextField<4> field;
+    field.bytes = {'w', 'x', 'y', 'z'};
+    EXPECT_EQ(field.text(), "wxy");
+    EXPECT_EQ(QByteArray(field.bytes.data(), 4), "wxyz");
+
+    // A record whose texts all run to the end of their fields: each gives N − 1 bytes, the record's bytes
+    // go back out unchanged.
+    const PrinterConfig foreign = ConfigFromBytes(QByteArray(kPrinterConfigSize, 'A'));
+    EXPECT_EQ(foreign.version.text(), QByteArray(255, 'A'));
+    EXPECT_EQ(foreign.btName.text(), QByteArray(31, 'A'));
+    EXPECT_EQ(foreign.wifiBand.text(), "AAA");
+    EXPECT_EQ(ConfigToBytes(foreign), QByteArray(kPrinterConfigSize, 'A'));
 }

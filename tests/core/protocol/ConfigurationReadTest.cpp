@@ -252,7 +252,7 @@ TEST_F(ConfigurationReadTest, theResolutionGivesDotsPerMillimetreInTenths)
 TEST_F(ConfigurationReadTest, anUnusableResolutionEndsTheReadWithAReceivingError)
 {
     // "1" dpi would round to 0 dots per mm, which no length can be divided by.
-    for (const QByteArray& reply : QByteArrayList{"0", "", "abc", "0.2", "1", QByteArray(60, '9')}) {
+    for (const QByteArray& reply : QByteArrayList{"0", "", "abc", "0.2", "1", "-300", QByteArray(60, '9')}) {
         replies["DPI"] = reply;
         config = PrinterConfig{};
         EXPECT_EQ(read(), ResultCode::DataReceivingError) << reply.constData();

@@ -1,4 +1,5 @@
 #include "protocol/ConfigurationWrite.h"
+#include "config/BoundedFile.h"
 #include "ScriptedTransport.h"
 #include "protocol/CommandDispatcher.h"
 
@@ -398,7 +399,7 @@ TEST_F(ConfigurationWriteTest, aCertificateThatCannotBeReadSendsNothing)
     EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
     write.certificates.client = certificates.path(); // a folder
     EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
-    write.certificates.client = certificateFile("HUGE.PEM", QByteArray(64 * 1024 + 1, 'k'));
+    write.certificates.client = certificateFile("HUGE.PEM", QByteArray(kCertificateFileLimit + 1, 'k'));
     EXPECT_EQ(writePage(4), ResultCode::FileOpenError);
     EXPECT_TRUE(s.device->written.isEmpty());
     EXPECT_EQ(s.device->opens, 0);
