@@ -13,10 +13,10 @@
 #include "UserPrompts.h"
 #include "WirelessTab.h"
 #include "ZEmulationTab.h"
+#include "config/BoundedFile.h"
 #include "config/DcfFile.h"
 #include "protocol/ConfigurationWrite.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -214,12 +214,11 @@ void ConfigurationPage::LoadConfigFile()
     const QString path = prompts.chooseOpenFile(kDcfFilter);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    DcfContents contents;
+    // Read whole and bounded, so a FIFO or a device chosen by mistake cannot hang the window.
     QString error;
-    if (!ReadDcf(file, contents, error)) {
+    const auto image = ReadWholeFile(path, kDcfFileSize, error);
+    DcfContents contents;
+    if (!image || !ReadDcf(*image, contents, error)) {
         prompts.showMessage(error);
         return;
     }

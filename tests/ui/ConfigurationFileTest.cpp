@@ -2,9 +2,11 @@
 #include "PrinterProfile.h"
 #include "RadioGroup.h"
 #include "WidgetDriving.h"
+#include "config/DcfFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -94,6 +96,26 @@ TEST_F(ConfigurationFileTest, aChangedFirstByteGivesFileDataErrorAndChangesNothi
     EXPECT_EQ(pageState(), shown);
     EXPECT_EQ(unitIndex(), 0);
     EXPECT_EQ(printerStatusText(), status);
+}
+
+TEST_F(ConfigurationFileTest, aFileThatIsNoConfigurationIsRefusedWithoutWaitingForIt)
+{
+    readPrinter();
+    const QMap<QString, QString> shown = pageState();
+    const QString fifo = files.filePath("pipe.dcf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    load(fifo); // nobody writes to it: reading it would never end
+    QFile large(files.filePath("large.dcf"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    large.write(QByteArray(kDcfFileSize + 1, '\0'));
+    large.close();
+    load(large.fileName());
+    load(files.filePath("missing.dcf"));
+    ASSERT_EQ(prompts.messages.size(), 3);
+    EXPECT_TRUE(prompts.messages[0].contains(fifo));
+    EXPECT_TRUE(prompts.messages[1].contains(large.fileName()));
+    EXPECT_TRUE(prompts.messages[2].contains("missing.dcf"));
+    EXPECT_EQ(pageState(), shown);
 }
 
 TEST_F(ConfigurationFileTest, aLoadedFileShowsItsStatusAndGoesToThePageOnly)
