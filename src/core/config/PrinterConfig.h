@@ -6,7 +6,7 @@
 
 namespace norvane {
 
-/// Every printer setting the program knows. Its 2826-byte storage layout is binding (see ConfigLayout.h);
+/// Every printer setting the program knows. Its 2826-byte storage layout is fixed to the byte (see ConfigLayout.h);
 /// lengths are in printer dots. A default-constructed record is in the `ClearConfig` state.
 struct PrinterConfig
 {

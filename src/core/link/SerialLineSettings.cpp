@@ -47,7 +47,7 @@ void ApplySerialLineSettings(termios& line, const SerialLinkSettings& settings)
         line.c_cflag |= PARENB | PARODD;
         line.c_iflag |= INPCK;
     } else if (settings.parity == 2) {
-        line.c_cflag |= PARENB; // even parity is sent but, as on the original port, not checked
+        line.c_cflag |= PARENB; // even parity is generated, but received bytes are not checked for it
     }
 
     if (settings.stopBits == 1 || settings.stopBits == 2)

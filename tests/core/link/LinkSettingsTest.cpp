@@ -4,7 +4,7 @@
 
 using namespace norvane;
 
-TEST(LinkSettingsTest, defaultsShowTheDocumentedStatusBarTexts)
+TEST(LinkSettingsTest, defaultsShowTheirStatusBarTexts)
 {
     const LinkSettings settings;
     EXPECT_EQ(SerialLinkDisplayText(settings.serial), QStringLiteral("COM1 9600,N,8,1 RTS "));
