@@ -4,11 +4,15 @@
 
 namespace norvane::sim {
 
-bool BluetoothCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+QList<QByteArray> BluetoothCommands::keys() const
 {
-    if (command.kind != Command::Kind::Line)
-        return false;
-    if (command.text == "DIAGNOSTIC REPORT SCANBT") {
+    return {"BT", "DIAGNOSTIC REPORT SCANBT"};
+}
+
+void BluetoothCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+{
+    const QByteArray& line = command.text;
+    if (line == "DIAGNOSTIC REPORT SCANBT") {
         QByteArray answer;
         if (!state.bluetoothModule) {
             answer = "-1\r";
@@ -18,12 +22,13 @@ bool BluetoothCommands::handle(const Command& command, PrinterState& state, QLis
                 answer += name + ',' + address + '\r';
         }
         replies.append({Frame(answer), true, state.scanTime});
-    } else if (command.text.startsWith("BT DMAC ")) {
-        state.bluetoothMaster = QuotedValues(command.text).value(0);
-    } else {
-        return false;
+    } else if (line.startsWith("BT DMAC ")) {
+        state.bluetoothMaster = QuotedValues(line).value(0);
+    } else if (line.startsWith("BT PINCODE ")) {
+        state.reports["BTPINCODE"] = QuotedValues(line).value(0);
+    } else if (line.startsWith("BT NAME ")) {
+        state.reports["BTNAME"] = QuotedValues(line).value(0);
     }
-    return true;
 }
 
 } // namespace norvane::sim

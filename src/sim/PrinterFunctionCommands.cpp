@@ -4,10 +4,13 @@
 
 namespace norvane::sim {
 
-bool PrinterFunctionCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+QList<QByteArray> PrinterFunctionCommands::keys() const
 {
-    if (command.kind != Command::Kind::Line)
-        return false;
+    return {"INITIALPRINTER", "SELFTEST"};
+}
+
+void PrinterFunctionCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+{
     if (command.text == "INITIALPRINTER") {
         // Factory settings; the edition and the password stay what they are.
         const QByteArray password = state.reports.value("PASSWORD");
@@ -18,11 +21,9 @@ bool PrinterFunctionCommands::handle(const Command& command, PrinterState& state
         state.peel = false;
         state.cutter = "OFF";
         ++state.factoryDefaults;
-    } else if (command.text == "SELFTEST")
+    } else if (command.text == "SELFTEST") {
         ++state.configurationPages;
-    else
-        return false;
-    return true;
+    }
 }
 
 } // namespace norvane::sim

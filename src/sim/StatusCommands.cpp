@@ -2,10 +2,13 @@
 
 namespace norvane::sim {
 
-bool StatusCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+QList<QByteArray> StatusCommands::keys() const
 {
-    if (command.kind != Command::Kind::Escape)
-        return false;
+    return {"\x1b!?", "\x1b!S", "\x1b!R", "\x1b!C", "\x1bZ", "\x1bY"};
+}
+
+void StatusCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+{
     if (command.text == "!?") {
         replies.append({QByteArray(1, static_cast<char>(state.status)), false});
     } else if (command.text == "!S") {
@@ -21,10 +24,7 @@ bool StatusCommands::handle(const Command& command, PrinterState& state, QList<R
         state.reports["ACT_EMULATION"] = "0";
     } else if (command.text == "Y") {
         state.reports["ACT_EMULATION"] = "1";
-    } else {
-        return false;
     }
-    return true;
 }
 
 } // namespace norvane::sim

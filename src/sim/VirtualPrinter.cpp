@@ -4,6 +4,7 @@
 #include "CommonSettingCommands.h"
 #include "DiagnosticCommands.h"
 #include "EmulationSettingCommands.h"
+#include "FirmwareUpdateCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
@@ -14,14 +15,15 @@ namespace norvane::sim {
 
 VirtualPrinter::VirtualPrinter()
 {
-    m_families.push_back(std::make_unique<StatusCommands>());
-    m_families.push_back(std::make_unique<BluetoothCommands>()); // before the other diagnostic reports
-    m_families.push_back(std::make_unique<DiagnosticCommands>());
-    m_families.push_back(std::make_unique<PrinterFunctionCommands>());
-    m_families.push_back(std::make_unique<PasswordCommands>());
-    m_families.push_back(std::make_unique<CommonSettingCommands>());
-    m_families.push_back(std::make_unique<EmulationSettingCommands>());
-    m_families.push_back(std::make_unique<WirelessSettingCommands>());
+    m_router.add(std::make_unique<StatusCommands>());
+    m_router.add(std::make_unique<DiagnosticCommands>());
+    m_router.add(std::make_unique<PasswordCommands>());
+    m_router.add(std::make_unique<PrinterFunctionCommands>());
+    m_router.add(std::make_unique<CommonSettingCommands>());
+    m_router.add(std::make_unique<EmulationSettingCommands>());
+    m_router.add(std::make_unique<WirelessSettingCommands>());
+    m_router.add(std::make_unique<BluetoothCommands>());
+    m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
@@ -73,10 +75,8 @@ QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView byte
         if (m_commandObserver)
             m_commandObserver(m_state.commands.last());
         QList<Reply> replies;
-        for (const auto& family : m_families) {
-            if (family->handle(command, m_state, replies))
-                break;
-        }
+        if (CommandFamily* family = m_router.familyFor(command))
+            family->handle(command, m_state, replies);
         for (const Reply& reply : replies)
             outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
     }
@@ -85,7 +85,7 @@ QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView byte
 
 PrinterSession::PrinterSession(VirtualPrinter& printer) : m_printer(printer)
 {
-    for (const auto& family : printer.m_families)
+    for (const auto& family : printer.m_router.families())
         family->addPayloadRules(m_stream);
 }
 

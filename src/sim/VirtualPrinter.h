@@ -1,13 +1,12 @@
 #pragma once
 
-#include "CommandFamily.h"
+#include "CommandRouter.h"
 #include "CommandStream.h"
 #include "PrinterState.h"
 
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <vector>
 
 namespace norvane::sim {
 
@@ -46,7 +45,7 @@ private:
 
     mutable std::mutex m_mutex;
     PrinterState m_state;
-    std::vector<std::unique_ptr<CommandFamily>> m_families;
+    CommandRouter m_router;
     std::function<void(const QByteArray&)> m_commandObserver;
 };
 

@@ -147,6 +147,14 @@ TEST_F(SettingCommandsTest, bluetoothAndFirmwareUpdateSettings)
     EXPECT_EQ(reports["UPDFTPPWD"], "x");
 }
 
+TEST_F(SettingCommandsTest, aPasswordLineWithoutItsClosingQuoteChangesNothing)
+{
+    after("DIAGNOSTIC PASSWORD \"secret\"\r\n");
+    EXPECT_EQ(session->receive("DIAGNOSTIC PASSWORD \"\r\nDIAGNOSTIC PASSWORD \"abc\r\n").size(), 0);
+    EXPECT_EQ(printer.snapshot().reports["PASSWORD"], "secret");
+    EXPECT_EQ(after("DIAGNOSTIC PASSWORD \"\"\r\n")["PASSWORD"], "");
+}
+
 TEST_F(SettingCommandsTest, factoryDefaultsRestoreTheSettingsButKeepThePassword)
 {
     after("DIAGNOSTIC PASSWORD \"secret\"\r\nDENSITY 2\r\nSET TEAR ON\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n");
