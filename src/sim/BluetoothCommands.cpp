@@ -14,16 +14,16 @@ void BluetoothCommands::handle(const Command& command, PrinterState& state, QLis
     const QByteArray& line = command.text;
     if (line == "DIAGNOSTIC REPORT SCANBT") {
         QByteArray answer;
-        if (!state.bluetoothModule) {
+        if (!state.bluetooth.module) {
             answer = "-1\r";
         } else {
-            answer = QByteArray::number(state.bluetoothDevices.size()) + '\r';
-            for (const auto& [name, address] : state.bluetoothDevices)
+            answer = QByteArray::number(state.bluetooth.devices.size()) + '\r';
+            for (const auto& [name, address] : state.bluetooth.devices)
                 answer += name + ',' + address + '\r';
         }
-        replies.append({Frame(answer), true, state.scanTime});
+        replies.append({Frame(answer), true, state.bluetooth.scanTime});
     } else if (line.startsWith("BT DMAC ")) {
-        state.bluetoothMaster = QuotedValues(line).value(0);
+        state.bluetooth.master = QuotedValues(line).value(0);
     } else if (line.startsWith("BT PINCODE ")) {
         state.reports["BTPINCODE"] = QuotedValues(line).value(0);
     } else if (line.startsWith("BT NAME ")) {

@@ -30,11 +30,11 @@ QByteArray onOff(const QByteArray& word)
 void setPostPrintAction(PrinterState& state)
 {
     QByteArray& action = state.reports["PRINTOUT"];
-    if (state.cutter != "OFF") {
+    if (state.commonSettings.cutter != "OFF") {
         action = "3";
-        state.reports["CUTTERPIECE"] = state.cutter;
+        state.reports["CUTTERPIECE"] = state.commonSettings.cutter;
     } else {
-        action = state.peel ? "2" : state.tear ? "1" : "0";
+        action = state.commonSettings.peel ? "2" : state.commonSettings.tear ? "1" : "0";
     }
 }
 
@@ -124,13 +124,13 @@ void CommonSettingCommands::handle(const Command& command, PrinterState& state, 
     } else if (word == "LIMITFEED" && rest.endsWith(" dot")) {
         reports["MAXLENGTH"] = FractionText(rest.chopped(4).toDouble());
     } else if (line.startsWith("SET TEAR ")) {
-        state.tear = line.endsWith(" ON");
+        state.commonSettings.tear = line.endsWith(" ON");
         setPostPrintAction(state);
     } else if (line.startsWith("SET PEEL ")) {
-        state.peel = line.endsWith(" ON");
+        state.commonSettings.peel = line.endsWith(" ON");
         setPostPrintAction(state);
     } else if (line.startsWith("SET CUTTER ")) {
-        state.cutter = line.mid(11);
+        state.commonSettings.cutter = line.mid(11);
         setPostPrintAction(state);
     } else if (line.startsWith("SET REPRINT ")) {
         reports["REPRINT"] = onOff(line.mid(12));

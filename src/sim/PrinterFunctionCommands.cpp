@@ -17,12 +17,10 @@ void PrinterFunctionCommands::handle(const Command& command, PrinterState& state
         state.reports = FactoryReports(state.reports.value("EDITION").toInt());
         if (state.reports.contains("PASSWORD"))
             state.reports["PASSWORD"] = password;
-        state.tear = false;
-        state.peel = false;
-        state.cutter = "OFF";
-        ++state.factoryDefaults;
+        state.commonSettings = {};
+        ++state.functions.factoryDefaults;
     } else if (command.text == "SELFTEST") {
-        ++state.configurationPages;
+        ++state.functions.configurationPages;
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace norvane::sim {
 
-/// The escape sequences: status bytes, reset, ignore the start-up program, exit line mode, emulation choice.
+/// The status queries: ESC "!?" answers the status byte, ESC "!S" the extended status bytes.
 class StatusCommands : public CommandFamily
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "BluetoothCommands.h"
 #include "CommonSettingCommands.h"
+#include "ControlCommands.h"
 #include "DiagnosticCommands.h"
 #include "EmulationSettingCommands.h"
 #include "FirmwareUpdateCommands.h"
@@ -16,6 +17,7 @@ namespace norvane::sim {
 VirtualPrinter::VirtualPrinter()
 {
     m_router.add(std::make_unique<StatusCommands>());
+    m_router.add(std::make_unique<ControlCommands>());
     m_router.add(std::make_unique<DiagnosticCommands>());
     m_router.add(std::make_unique<PasswordCommands>());
     m_router.add(std::make_unique<PrinterFunctionCommands>());

@@ -54,7 +54,7 @@ void storeCertificate(const Command& command, PrinterState& state)
     static const std::array<const char*, 3> kNames{"WIFICACERT", "WIFICLTCERT", "WIFIPRIVKEY"};
     const QByteArray name = match.captured(2).toLatin1();
     state.reports[kNames[static_cast<std::size_t>(match.captured(1).toInt() - 1)]] = name;
-    state.certificates[name] = command.payload;
+    state.wireless.certificates[name] = command.payload;
 }
 
 } // namespace
@@ -107,8 +107,8 @@ void WirelessSettingCommands::handle(const Command& command, PrinterState& state
             if (entry.key().startsWith("WIFI"))
                 reports[entry.key()] = entry.value();
         }
-        state.certificates.clear();
-        ++state.wirelessFactoryDefaults;
+        state.wireless.certificates.clear();
+        ++state.wireless.factoryDefaults;
     }
 }
 

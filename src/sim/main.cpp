@@ -80,11 +80,11 @@ int main(int argc, char** argv)
                 QByteArray::number(parseNumber(parser.value(QStringLiteral("emulation")), "emulation"));
         if (parser.isSet(QStringLiteral("bt-devices"))) {
             const QString devices = parser.value(QStringLiteral("bt-devices"));
-            state.bluetoothModule = devices != QStringLiteral("none");
-            state.bluetoothDevices.clear();
+            state.bluetooth.module = devices != QStringLiteral("none");
+            state.bluetooth.devices.clear();
             for (const QString& device : devices.split(u';', Qt::SkipEmptyParts)) {
-                if (state.bluetoothModule)
-                    state.bluetoothDevices.append(
+                if (state.bluetooth.module)
+                    state.bluetooth.devices.append(
                         {device.section(u'=', 0, 0).toLatin1(), device.section(u'=', 1).toLatin1()});
             }
         }

@@ -122,7 +122,7 @@ TEST_F(SettingCommandsTest, wirelessLinesAndCertificatesWithTheirBinaryData)
     EXPECT_EQ(reports["WIFIEAP"], "18");
     EXPECT_EQ(reports["WIFIPASSWD"], "pa,ss");
     EXPECT_EQ(reports["WIFICACERT"], "CA.PEM");
-    EXPECT_EQ(printer.snapshot().certificates["CA.PEM"], certificate);
+    EXPECT_EQ(printer.snapshot().wireless.certificates["CA.PEM"], certificate);
     EXPECT_EQ(reports["WIFIGATEWAY"], "10.0.0.1");
     EXPECT_EQ(reports["WIFIPRINTNAME"], "LINE3");
     EXPECT_EQ(reports["WIFIROAMDELTA"], "8");
@@ -163,4 +163,5 @@ TEST_F(SettingCommandsTest, factoryDefaultsRestoreTheSettingsButKeepThePassword)
     EXPECT_EQ(reports["PRINTOUT"], "0");
     EXPECT_EQ(reports["PASSWORD"], "secret");
     EXPECT_EQ(reports["EDITION"], "108");
+    EXPECT_EQ(after("SET PEEL OFF\r\n")["PRINTOUT"], "0"); // the earlier SET TEAR ON went with the defaults
 }
