@@ -1,6 +1,5 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
-#include "FakeUsbTree.h"
 #include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
@@ -129,8 +128,7 @@ int main(int argc, char** argv)
     }
     if (parser.isSet(QStringLiteral("usb"))) {
         const QString dir = parser.value(QStringLiteral("usb"));
-        const QString path = server.openPty();
-        if (path.isEmpty() || !CreateFakeUsbTree(dir, path))
+        if (!server.openUsb(dir))
             fail(QStringLiteral("cannot create the USB printer under %1").arg(dir));
         std::printf("usb %s\n", qPrintable(dir));
     }
