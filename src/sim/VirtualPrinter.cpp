@@ -69,18 +69,27 @@ std::unique_ptr<PrinterSession> VirtualPrinter::openSession()
 
 QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView bytes)
 {
-    std::lock_guard lock(m_mutex);
-    m_state.received.append(bytes);
     QList<Output> outputs;
-    for (const Command& command : stream.feed(bytes)) {
-        m_state.commands.append(ReadableCommand(command));
-        if (m_commandObserver)
-            m_commandObserver(m_state.commands.last());
-        QList<Reply> replies;
-        if (CommandFamily* family = m_router.familyFor(command))
-            family->handle(command, m_state, replies);
-        for (const Reply& reply : replies)
-            outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
+    QList<QByteArray> accepted;
+    std::function<void(const QByteArray&)> observer;
+    {
+        std::lock_guard lock(m_mutex);
+        m_state.received.append(bytes);
+        for (const Command& command : stream.feed(bytes)) {
+            m_state.commands.append(ReadableCommand(command));
+            accepted.append(m_state.commands.last());
+            QList<Reply> replies;
+            if (CommandFamily* family = m_router.familyFor(command))
+                family->handle(command, m_state, replies);
+            for (const Reply& reply : replies)
+                outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
+        }
+        observer = m_commandObserver;
+    }
+    // Outside the lock: an observer may be slow (a terminal) or ask the printer itself.
+    if (observer) {
+        for (const QByteArray& command : accepted)
+            observer(command);
     }
     return outputs;
 }

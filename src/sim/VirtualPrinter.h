@@ -32,7 +32,8 @@ public:
     QList<QByteArray> commands() const;
     void clearLogs();
 
-    /// Called with each accepted command in readable form, on the server's thread.
+    /// Called with each accepted command in readable form, on the server's thread, after the command was
+    /// carried out and with the printer's lock released.
     void setCommandObserver(std::function<void(const QByteArray&)> observer);
 
     /// A fresh byte stream, as a new connection brings.
