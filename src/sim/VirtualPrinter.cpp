@@ -111,6 +111,8 @@ QByteArray ReadableCommand(const Command& command)
     }
     if (!command.payload.isEmpty())
         readable += " +" + QByteArray::number(command.payload.size()) + " bytes";
+    if (command.kind == Command::Kind::Refused)
+        readable += " (refused)";
     return readable;
 }
 

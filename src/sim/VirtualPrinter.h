@@ -62,7 +62,8 @@ private:
     CommandStream m_stream;
 };
 
-/// "ESC !?" for an escape sequence, the line itself otherwise; bytes below 0x20 as \xNN.
+/// "ESC !?" for an escape sequence, the line itself otherwise, "(refused)" after a refused line; bytes
+/// below 0x20 as \xNN.
 QByteArray ReadableCommand(const Command& command);
 
 } // namespace norvane::sim

@@ -61,7 +61,8 @@ void storeCertificate(const Command& command, PrinterState& state)
 
 void WirelessSettingCommands::addPayloadRules(CommandStream& stream) const
 {
-    stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",(\\d+),$")));
+    // Any length text, so that one which is no number is refused rather than read as a plain line.
+    stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",([^,]*),$")));
 }
 
 QList<QByteArray> WirelessSettingCommands::keys() const

@@ -42,3 +42,15 @@ TEST(VirtualPrinterTest, theCommandObserverRunsAfterTheCommandWithThePrinterFree
     EXPECT_EQ(state.functions.configurationPages, 1);
     EXPECT_EQ(observed, QList<QByteArray>{"SELFTEST"});
 }
+
+TEST(VirtualPrinterTest, aRefusedCertificateIsLoggedAndNotKept)
+{
+    VirtualPrinter printer;
+    const auto session = printer.openSession();
+    session->receive("DLCERT 1,\"CA.PEM\",-1200,-----BEGIN\r\nWLAN SSID \"Dock\"\r\n");
+    const PrinterState state = printer.snapshot();
+    EXPECT_EQ(state.commands, (QList<QByteArray>{"DLCERT 1,\"CA.PEM\",-1200, (refused)", "WLAN SSID \"Dock\""}));
+    EXPECT_TRUE(state.wireless.certificates.isEmpty());
+    EXPECT_EQ(state.reports["WIFICACERT"], "");
+    EXPECT_EQ(state.reports["WIFISSID"], "Dock");
+}
