@@ -61,6 +61,10 @@ void PtyEndpoint::read()
     // The master reads EIO while no client holds the slave; the line stays, waiting for the next client.
     if (n <= 0)
         return;
+    // A line never closes, so an endless answer ends when the host speaks again; what it left unread in
+    // the line goes too, so the next answer arrives clean.
+    if (m_replies.dropRepeating())
+        ::tcflush(m_slave.get(), TCIFLUSH);
     m_replies.add(m_session->receive(QByteArrayView(buffer, n)));
 }
 

@@ -12,7 +12,8 @@
 namespace norvane::sim {
 
 /// A pseudo-terminal in raw mode, served as a serial or parallel line: clients open its path one after
-/// another, and like a real line it never closes.
+/// another, and like a real line it never closes. An endless answer therefore lasts until the host sends
+/// something again.
 class PtyEndpoint : public Endpoint
 {
 public:

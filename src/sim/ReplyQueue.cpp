@@ -12,8 +12,10 @@ void ReplyQueue::add(const QList<Output>& outputs)
     const auto now = Clock::now();
     auto due = m_pending.empty() ? now : m_pending.back().due;
     for (const Output& output : outputs) {
+        if (!m_pending.empty() && m_pending.back().repeatEvery)
+            return;
         due = std::max(due, now + output.delay);
-        m_pending.push_back({due, output.bytes, output.closeAfter});
+        m_pending.push_back({due, output.bytes, output.closeAfter, output.repeatEvery, output.bytes});
     }
 }
 
@@ -40,9 +42,22 @@ ReplyQueue::WriteResult ReplyQueue::writeTo(int fd)
         if (!front.bytes.isEmpty())
             return WriteResult::Written;
     }
+    if (front.repeatEvery) {
+        front.bytes = front.repeated;
+        front.due = Clock::now() + *front.repeatEvery;
+        return WriteResult::Written;
+    }
     const bool closeAfter = front.closeAfter;
     m_pending.pop_front();
     return closeAfter ? WriteResult::CloseRequested : WriteResult::Written;
+}
+
+bool ReplyQueue::dropRepeating()
+{
+    if (m_pending.empty() || !m_pending.back().repeatEvery)
+        return false;
+    m_pending.pop_back();
+    return true;
 }
 
 } // namespace norvane::sim

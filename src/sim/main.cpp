@@ -60,7 +60,10 @@ int main(int argc, char** argv)
         {QStringLiteral("no-extended-status"), QStringLiteral("Do not answer the extended status query.")},
         {QStringLiteral("fault"), QStringLiteral("Misbehave: %1.").arg(SimFaultNames().join(QStringLiteral(", "))),
          QStringLiteral("NAME")},
-        {QStringLiteral("delay"), QStringLiteral("Reply delay for answer-late, in ms."), QStringLiteral("MS")},
+        {QStringLiteral("delay"),
+         QStringLiteral("Reply delay for answer-late, and the time between two bytes of trickle-garbage (0 or "
+                        "not given: 1000), in ms."),
+         QStringLiteral("MS")},
         {QStringLiteral("quiet"), QStringLiteral("Do not print the commands received.")},
     });
     parser.process(app);
