@@ -4,11 +4,13 @@
 
 namespace norvane::sim {
 
-/// The Bluetooth module's device search ("DIAGNOSTIC REPORT SCANBT") and master connection ("BT DMAC").
+/// The Bluetooth module: its device search ("DIAGNOSTIC REPORT SCANBT"), the master connection
+/// ("BT DMAC") and its identity settings ("BT PINCODE", "BT NAME").
 class BluetoothCommands : public CommandFamily
 {
 public:
-    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+    QList<QByteArray> keys() const override;
+    void handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
 };
 
 } // namespace norvane::sim

@@ -6,8 +6,26 @@
 namespace norvane::sim {
 
 namespace {
+
 constexpr char kEscape = 0x1b;
+
+/// The length in `text` when it is all decimal digits and at most kMaxPayload.
+std::optional<qsizetype> payloadSize(const QByteArray& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    qsizetype size = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9')
+            return std::nullopt;
+        size = size * 10 + (digit - '0');
+        if (size > CommandStream::kMaxPayload)
+            return std::nullopt;
+    }
+    return size;
 }
+
+} // namespace
 
 void CommandStream::addPayloadRule(const QRegularExpression& announcement)
 {
@@ -29,7 +47,9 @@ QList<Command> CommandStream::feed(QByteArrayView bytes)
             continue;
         }
         const char byte = bytes[i++];
-        if (m_afterEscapeBang) {
+        if (m_skippingLine) {
+            m_skippingLine = byte != '\n';
+        } else if (m_afterEscapeBang) {
             m_afterEscapeBang = false;
             done.append({Command::Kind::Escape, QByteArray("!") + byte, {}});
         } else if (m_afterEscape) {
@@ -45,10 +65,8 @@ QList<Command> CommandStream::feed(QByteArrayView bytes)
         } else if (byte != '\r') {
             m_line.append(byte);
             // Announcements end with a comma after the length.
-            if (const qsizetype length = byte == ',' ? announcedPayload(m_line) : 0; length > 0) {
-                m_awaitingPayload = {Command::Kind::Line, std::exchange(m_line, {}), {}};
-                m_payloadLeft = length;
-            }
+            if (byte == ',')
+                takeAnnouncement(done);
         }
     }
     return done;
@@ -60,14 +78,29 @@ void CommandStream::finishLine(QList<Command>& done)
         done.append({Command::Kind::Line, std::exchange(m_line, {}), {}});
 }
 
-qsizetype CommandStream::announcedPayload(const QByteArray& line) const
+void CommandStream::takeAnnouncement(QList<Command>& done)
+{
+    const std::optional<QByteArray> length = announcedLength(m_line);
+    if (!length)
+        return;
+    const std::optional<qsizetype> size = payloadSize(*length);
+    if (!size) {
+        done.append({Command::Kind::Refused, std::exchange(m_line, {}), {}});
+        m_skippingLine = true;
+    } else if (*size > 0) {
+        m_awaitingPayload = {Command::Kind::Line, std::exchange(m_line, {}), {}};
+        m_payloadLeft = *size;
+    }
+}
+
+std::optional<QByteArray> CommandStream::announcedLength(const QByteArray& line) const
 {
     for (const QRegularExpression& rule : m_payloadRules) {
         const auto match = rule.match(QString::fromLatin1(line));
         if (match.hasMatch())
-            return match.captured(1).toLongLong();
+            return match.captured(1).toLatin1();
     }
-    return 0;
+    return std::nullopt;
 }
 
 } // namespace norvane::sim

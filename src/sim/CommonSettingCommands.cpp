@@ -30,11 +30,11 @@ QByteArray onOff(const QByteArray& word)
 void setPostPrintAction(PrinterState& state)
 {
     QByteArray& action = state.reports["PRINTOUT"];
-    if (state.cutter != "OFF") {
+    if (state.commonSettings.cutter != "OFF") {
         action = "3";
-        state.reports["CUTTERPIECE"] = state.cutter;
+        state.reports["CUTTERPIECE"] = state.commonSettings.cutter;
     } else {
-        action = state.peel ? "2" : state.tear ? "1" : "0";
+        action = state.commonSettings.peel ? "2" : state.commonSettings.tear ? "1" : "0";
     }
 }
 
@@ -56,10 +56,10 @@ const std::array<std::pair<const char*, const char*>, 8> kBaudRates{{
     {"115", "115200"},
 }};
 
-bool setSerialPort(const QList<QByteArray>& values, Reports& reports)
+void setSerialPort(const QList<QByteArray>& values, Reports& reports)
 {
     if (values.size() != 4)
-        return false;
+        return;
     for (const auto& [shortName, rate] : kBaudRates) {
         if (values[0] == shortName)
             reports["BAUDRATE"] = rate;
@@ -67,32 +67,34 @@ bool setSerialPort(const QList<QByteArray>& values, Reports& reports)
     reports["PARITY"] = values[1] == "O" ? "Odd" : values[1] == "E" ? "Even" : "None";
     reports["DATABIT"] = values[2];
     reports["STOPBIT"] = values[3];
-    return true;
 }
 
-bool setSensor(const QByteArray& mode, const QList<QByteArray>& values, Reports& reports)
+void setSensor(const QByteArray& mode, const QList<QByteArray>& values, Reports& reports)
 {
     if (values.size() != 2)
-        return false;
+        return;
     const QByteArray size = dotsOf(values[0], reports);
     const QByteArray offset = dotsOf(values[1], reports);
     // "GAP 0,0" is how the printer is told to use continuous media.
     if (mode == "0" && size.toDouble() == 0.0 && offset.toDouble() == 0.0) {
         reports["SENSORMODE"] = "2";
-        return true;
+        return;
     }
     reports["SENSORMODE"] = mode;
     reports["GAPSIZE"] = size;
     reports["GAPOFFSET"] = offset;
-    return true;
 }
 
 } // namespace
 
-bool CommonSettingCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+QList<QByteArray> CommonSettingCommands::keys() const
 {
-    if (command.kind != Command::Kind::Line)
-        return false;
+    return {"SPEED", "DENSITY",   "CODEPAGE",  "COUNTRY", "LANGUAGE", "SIZE",      "GAP",
+            "BLINE", "REFERENCE", "DIRECTION", "OFFSET",  "SHIFT",    "LIMITFEED", "SET"};
+}
+
+void CommonSettingCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+{
     const QByteArray& line = command.text;
     Reports& reports = state.reports;
     const QByteArray word = line.left(line.indexOf(' '));
@@ -105,7 +107,7 @@ bool CommonSettingCommands::handle(const Command& command, PrinterState& state, 
         reports["PAPERWIDTH"] = dotsOf(values[0], reports);
         reports["PAPERHEIGHT"] = dotsOf(values[1], reports);
     } else if (word == "GAP" || word == "BLINE") {
-        return setSensor(word == "GAP" ? "0" : "1", values, reports);
+        setSensor(word == "GAP" ? "0" : "1", values, reports);
     } else if (word == "REFERENCE" && values.size() == 2) {
         reports["REFERENCEX"] = values[0];
         reports["REFERENCEY"] = values[1];
@@ -122,13 +124,13 @@ bool CommonSettingCommands::handle(const Command& command, PrinterState& state, 
     } else if (word == "LIMITFEED" && rest.endsWith(" dot")) {
         reports["MAXLENGTH"] = FractionText(rest.chopped(4).toDouble());
     } else if (line.startsWith("SET TEAR ")) {
-        state.tear = line.endsWith(" ON");
+        state.commonSettings.tear = line.endsWith(" ON");
         setPostPrintAction(state);
     } else if (line.startsWith("SET PEEL ")) {
-        state.peel = line.endsWith(" ON");
+        state.commonSettings.peel = line.endsWith(" ON");
         setPostPrintAction(state);
     } else if (line.startsWith("SET CUTTER ")) {
-        state.cutter = line.mid(11);
+        state.commonSettings.cutter = line.mid(11);
         setPostPrintAction(state);
     } else if (line.startsWith("SET REPRINT ")) {
         reports["REPRINT"] = onOff(line.mid(12));
@@ -138,17 +140,15 @@ bool CommonSettingCommands::handle(const Command& command, PrinterState& state, 
     } else if (line.startsWith("SET SENSOR_REF ")) {
         reports["AUTOTHRESHOLD"] = line.endsWith("AUTO") ? "1" : "0";
     } else if (line.startsWith("SET COM1 ")) {
-        return setSerialPort(line.mid(9).split(','), reports);
+        setSerialPort(line.mid(9).split(','), reports);
     } else {
         for (const auto& [prefix, key] : kOnOffSettings) {
             if (line.startsWith(prefix)) {
                 reports[key] = onOff(line.mid(qstrlen(prefix)));
-                return true;
+                break;
             }
         }
-        return false;
     }
-    return true;
 }
 
 } // namespace norvane::sim

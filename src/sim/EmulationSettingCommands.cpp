@@ -11,6 +11,9 @@ using Reports = QMap<QByteArray, QByteArray>;
 const QByteArray kZControlPrefix = "\x10";
 const QByteArray kZFormatPrefix = "\x1eXA\x1e";
 const QByteArray kZSuffix = "\x1eJUS\x1eXZ";
+/// A D command's lead-in: STX in the standard control-code set, "~" in the two others.
+const QByteArray kDStandardLeadIn = "\x02";
+const QByteArray kDAlternateLeadIn = "~";
 
 /// The Z command inside its wrapping, or an empty text.
 QByteArray unwrapZ(const QByteArray& line)
@@ -25,7 +28,7 @@ QByteArray unwrapZ(const QByteArray& line)
     return {};
 }
 
-bool applyZ(const QByteArray& command, Reports& reports)
+void applyZ(const QByteArray& command, Reports& reports)
 {
     const QByteArray name = command.left(2);
     const QByteArray value = command.mid(2);
@@ -39,21 +42,17 @@ bool applyZ(const QByteArray& command, Reports& reports)
             reports["ZFEEDPOWERUP"] = value;
         else if (value.size() == 2)
             reports["ZFEEDHEADCLOSE"] = value.mid(1);
-        else
-            return false;
-        return true;
+        return;
     }
     const auto key = kKeys.constFind(name);
-    if (key == kKeys.constEnd() || value.isEmpty())
-        return false;
-    reports[*key] = value;
-    return true;
+    if (key != kKeys.constEnd() && !value.isEmpty())
+        reports[*key] = value;
 }
 
 /// A D command without its lead-in (STX or "~") and its "|" terminator; the CR terminator is already gone.
 QByteArray unwrapD(const QByteArray& line)
 {
-    if (!line.startsWith('\x02') && !line.startsWith('~'))
+    if (!line.startsWith(kDStandardLeadIn) && !line.startsWith(kDAlternateLeadIn))
         return {};
     QByteArray command = line.mid(1);
     if (command.endsWith('|'))
@@ -66,7 +65,7 @@ QByteArray dotsFromHundredths(const QByteArray& hundredths, const Reports& repor
     return QByteArray::number(std::lround(hundredths.toDouble() * reports.value("DPI").toDouble() / 100.0));
 }
 
-bool applyD(const QByteArray& command, Reports& reports)
+void applyD(const QByteArray& command, Reports& reports)
 {
     if (command.startsWith("KZH")) {
         reports["DHEAT"] = command.mid(3);
@@ -89,23 +88,22 @@ bool applyD(const QByteArray& command, Reports& reports)
             else if (name == "CC")
                 reports["DCONTROLCODES"] = value;
         }
-    } else {
-        return false;
     }
-    return true;
 }
 
 } // namespace
 
-bool EmulationSettingCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+QList<QByteArray> EmulationSettingCommands::keys() const
 {
-    if (command.kind != Command::Kind::Line)
-        return false;
+    return {kZControlPrefix, kZFormatPrefix.first(1), kDStandardLeadIn, kDAlternateLeadIn};
+}
+
+void EmulationSettingCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+{
     if (const QByteArray z = unwrapZ(command.text); !z.isEmpty())
-        return applyZ(z, state.reports);
-    if (const QByteArray d = unwrapD(command.text); !d.isEmpty())
-        return applyD(d, state.reports);
-    return false;
+        applyZ(z, state.reports);
+    else if (const QByteArray d = unwrapD(command.text); !d.isEmpty())
+        applyD(d, state.reports);
 }
 
 } // namespace norvane::sim

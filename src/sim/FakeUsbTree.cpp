@@ -10,7 +10,7 @@ bool CreateFakeUsbTree(const QString& dir, const QString& node, const QByteArray
     const QString device = dir + QStringLiteral("/sys/devices/usb1/1-1");
     const QString interface = device + QStringLiteral("/1-1:1.0");
     const QString classEntry = dir + QStringLiteral("/sys/class/usbmisc/lp0");
-    const QString nodeLink = dir + QStringLiteral("/dev/usb/lp0");
+    const QString nodeLink = FakeUsbDeviceNode(dir);
     if (!QDir().mkpath(interface) || !QDir().mkpath(classEntry) || !QDir().mkpath(dir + QStringLiteral("/dev/usb")))
         return false;
     QFile idVendor(device + QStringLiteral("/idVendor"));
@@ -19,6 +19,11 @@ bool CreateFakeUsbTree(const QString& dir, const QString& node, const QByteArray
     QFile::remove(classEntry + QStringLiteral("/device"));
     QFile::remove(nodeLink);
     return QFile::link(interface, classEntry + QStringLiteral("/device")) && QFile::link(node, nodeLink);
+}
+
+QString FakeUsbDeviceNode(const QString& dir)
+{
+    return dir + QStringLiteral("/dev/usb/lp0");
 }
 
 } // namespace norvane::sim

@@ -9,4 +9,7 @@ namespace norvane::sim {
 /// whose device node /dev/usb/lp0 is a link to `node` (the virtual printer's pseudo-terminal).
 bool CreateFakeUsbTree(const QString& dir, const QString& node, const QByteArray& vendor = "1203");
 
+/// The device node of the tree under `dir`: `dir`/dev/usb/lp0.
+QString FakeUsbDeviceNode(const QString& dir);
+
 } // namespace norvane::sim

@@ -4,25 +4,24 @@
 
 namespace norvane::sim {
 
-bool PrinterFunctionCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+QList<QByteArray> PrinterFunctionCommands::keys() const
 {
-    if (command.kind != Command::Kind::Line)
-        return false;
+    return {"INITIALPRINTER", "SELFTEST"};
+}
+
+void PrinterFunctionCommands::handle(const Command& command, PrinterState& state, QList<Reply>&)
+{
     if (command.text == "INITIALPRINTER") {
         // Factory settings; the edition and the password stay what they are.
         const QByteArray password = state.reports.value("PASSWORD");
         state.reports = FactoryReports(state.reports.value("EDITION").toInt());
         if (state.reports.contains("PASSWORD"))
             state.reports["PASSWORD"] = password;
-        state.tear = false;
-        state.peel = false;
-        state.cutter = "OFF";
-        ++state.factoryDefaults;
-    } else if (command.text == "SELFTEST")
-        ++state.configurationPages;
-    else
-        return false;
-    return true;
+        state.commonSettings = {};
+        ++state.functions.factoryDefaults;
+    } else if (command.text == "SELFTEST") {
+        ++state.functions.configurationPages;
+    }
 }
 
 } // namespace norvane::sim

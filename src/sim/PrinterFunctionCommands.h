@@ -8,7 +8,8 @@ namespace norvane::sim {
 class PrinterFunctionCommands : public CommandFamily
 {
 public:
-    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+    QList<QByteArray> keys() const override;
+    void handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
 };
 
 } // namespace norvane::sim

@@ -7,7 +7,7 @@ namespace norvane::sim {
 
 namespace {
 
-constexpr std::array<std::pair<SimFault, const char*>, 7> kNames{{
+constexpr std::array<std::pair<SimFault, const char*>, 9> kNames{{
     {SimFault::None, "none"},
     {SimFault::NeverAnswer, "never-answer"},
     {SimFault::AnswerLate, "answer-late"},
@@ -15,9 +15,19 @@ constexpr std::array<std::pair<SimFault, const char*>, 7> kNames{{
     {SimFault::OversizedFrame, "oversized-frame"},
     {SimFault::MalformedFrame, "malformed-frame"},
     {SimFault::GarbageBeforeFrame, "garbage-before-frame"},
+    {SimFault::EndlessGarbage, "endless-garbage"},
+    {SimFault::TrickleGarbage, "trickle-garbage"},
 }};
 
 constexpr qsizetype kOversizedLength = 70000;
+constexpr auto kTrickleInterval = std::chrono::milliseconds(1000);
+
+/// What an endless answer repeats: lines of "x". Small, so the stream costs no more memory than this.
+QByteArray garbageLines()
+{
+    static const QByteArray kLines = QByteArray(62, 'x').append("\r\n").repeated(64);
+    return kLines;
+}
 
 } // namespace
 
@@ -52,23 +62,29 @@ QList<Output> ApplyFault(SimFault fault, std::chrono::milliseconds delay, const 
     case SimFault::NeverAnswer:
         return {};
     case SimFault::AnswerLate:
-        return {{reply.bytes, wait + delay, false}};
+        return {{.bytes = reply.bytes, .delay = wait + delay}};
     case SimFault::CloseMidReply:
-        return {{reply.bytes.first(reply.bytes.size() / 2), wait, true}};
+        return {{.bytes = reply.bytes.first(reply.bytes.size() / 2), .delay = wait, .closeAfter = true}};
     case SimFault::OversizedFrame:
         if (reply.framed)
-            return {{Frame(QByteArray(kOversizedLength, 'x')), wait, false}};
+            return {{.bytes = Frame(QByteArray(kOversizedLength, 'x')), .delay = wait}};
         break;
     case SimFault::MalformedFrame:
         if (reply.framed)
-            return {{"{1x" + reply.bytes.mid(1), wait, false}};
+            return {{.bytes = "{1x" + reply.bytes.mid(1), .delay = wait}};
         break;
     case SimFault::GarbageBeforeFrame:
         if (reply.framed)
-            return {{QByteArray("\x00\xff}|3|garbage\r\n", 15) + reply.bytes, wait, false}};
+            return {{.bytes = QByteArray("\x00\xff}|3|garbage\r\n", 15) + reply.bytes, .delay = wait}};
         break;
+    case SimFault::EndlessGarbage:
+        return {{.bytes = garbageLines(), .delay = wait, .repeatEvery = std::chrono::milliseconds(0)}};
+    case SimFault::TrickleGarbage:
+        return {{.bytes = "x",
+                 .delay = wait,
+                 .repeatEvery = delay > std::chrono::milliseconds(0) ? delay : kTrickleInterval}};
     }
-    return {{reply.bytes, wait, false}};
+    return {{.bytes = reply.bytes, .delay = wait}};
 }
 
 } // namespace norvane::sim

@@ -19,6 +19,8 @@ enum class SimFault
     OversizedFrame,     ///< framed answers carry far more data than any reply buffer takes
     MalformedFrame,     ///< framed answers have a letter among their length digits
     GarbageBeforeFrame, ///< stray bytes come before every framed answer
+    EndlessGarbage,     ///< every answer is an endless stream of bytes without a frame's "{"
+    TrickleGarbage,     ///< every answer is one byte without a "{" per reply delay (a second by default), for ever
 };
 
 std::optional<SimFault> SimFaultFromName(const QString& name);
@@ -39,9 +41,12 @@ struct Output
     QByteArray bytes;
     std::chrono::milliseconds delay{0};
     bool closeAfter = false;
+    /// Set: the bytes go out again this long after they went out, for as long as the connection lasts.
+    std::optional<std::chrono::milliseconds> repeatEvery = std::nullopt;
 };
 
-/// Turns an answer into what a printer with the fault sends; nothing for NeverAnswer.
+/// Turns an answer into what a printer with the fault sends; nothing for NeverAnswer. `delay` is the
+/// reply delay of AnswerLate and the interval of TrickleGarbage.
 QList<Output> ApplyFault(SimFault fault, std::chrono::milliseconds delay, const Reply& reply);
 
 /// "{" length "|" data "}"

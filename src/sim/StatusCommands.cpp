@@ -2,29 +2,17 @@
 
 namespace norvane::sim {
 
-bool StatusCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+QList<QByteArray> StatusCommands::keys() const
 {
-    if (command.kind != Command::Kind::Escape)
-        return false;
-    if (command.text == "!?") {
+    return {"\x1b!?", "\x1b!S"};
+}
+
+void StatusCommands::handle(const Command& command, PrinterState& state, QList<Reply>& replies)
+{
+    if (command.text == "!?")
         replies.append({QByteArray(1, static_cast<char>(state.status)), false});
-    } else if (command.text == "!S") {
-        if (state.answersExtendedStatus)
-            replies.append({state.extendedStatus, false});
-    } else if (command.text == "!R") {
-        ++state.resets;
-    } else if (command.text == "!C") {
-        ++state.startupProgramsIgnored;
-    } else if (command.text == "Z") {
-        // Exit line mode sends the same ESC "Z" (with CR LF): both leave the printer in ZPL2.
-        ++state.lineModeExits;
-        state.reports["ACT_EMULATION"] = "0";
-    } else if (command.text == "Y") {
-        state.reports["ACT_EMULATION"] = "1";
-    } else {
-        return false;
-    }
-    return true;
+    else if (command.text == "!S" && state.answersExtendedStatus)
+        replies.append({state.extendedStatus, false});
 }
 
 } // namespace norvane::sim

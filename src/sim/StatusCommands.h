@@ -4,11 +4,12 @@
 
 namespace norvane::sim {
 
-/// The escape sequences: status bytes, reset, ignore the start-up program, exit line mode, emulation choice.
+/// The status queries: ESC "!?" answers the status byte, ESC "!S" the extended status bytes.
 class StatusCommands : public CommandFamily
 {
 public:
-    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+    QList<QByteArray> keys() const override;
+    void handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
 };
 
 } // namespace norvane::sim

@@ -2,8 +2,10 @@
 
 #include "BluetoothCommands.h"
 #include "CommonSettingCommands.h"
+#include "ControlCommands.h"
 #include "DiagnosticCommands.h"
 #include "EmulationSettingCommands.h"
+#include "FirmwareUpdateCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
@@ -14,14 +16,16 @@ namespace norvane::sim {
 
 VirtualPrinter::VirtualPrinter()
 {
-    m_families.push_back(std::make_unique<StatusCommands>());
-    m_families.push_back(std::make_unique<BluetoothCommands>()); // before the other diagnostic reports
-    m_families.push_back(std::make_unique<DiagnosticCommands>());
-    m_families.push_back(std::make_unique<PrinterFunctionCommands>());
-    m_families.push_back(std::make_unique<PasswordCommands>());
-    m_families.push_back(std::make_unique<CommonSettingCommands>());
-    m_families.push_back(std::make_unique<EmulationSettingCommands>());
-    m_families.push_back(std::make_unique<WirelessSettingCommands>());
+    m_router.add(std::make_unique<StatusCommands>());
+    m_router.add(std::make_unique<ControlCommands>());
+    m_router.add(std::make_unique<DiagnosticCommands>());
+    m_router.add(std::make_unique<PasswordCommands>());
+    m_router.add(std::make_unique<PrinterFunctionCommands>());
+    m_router.add(std::make_unique<CommonSettingCommands>());
+    m_router.add(std::make_unique<EmulationSettingCommands>());
+    m_router.add(std::make_unique<WirelessSettingCommands>());
+    m_router.add(std::make_unique<BluetoothCommands>());
+    m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
@@ -65,27 +69,34 @@ std::unique_ptr<PrinterSession> VirtualPrinter::openSession()
 
 QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView bytes)
 {
-    std::lock_guard lock(m_mutex);
-    m_state.received.append(bytes);
     QList<Output> outputs;
-    for (const Command& command : stream.feed(bytes)) {
-        m_state.commands.append(ReadableCommand(command));
-        if (m_commandObserver)
-            m_commandObserver(m_state.commands.last());
-        QList<Reply> replies;
-        for (const auto& family : m_families) {
-            if (family->handle(command, m_state, replies))
-                break;
+    QList<QByteArray> accepted;
+    std::function<void(const QByteArray&)> observer;
+    {
+        std::lock_guard lock(m_mutex);
+        m_state.received.append(bytes);
+        for (const Command& command : stream.feed(bytes)) {
+            m_state.commands.append(ReadableCommand(command));
+            accepted.append(m_state.commands.last());
+            QList<Reply> replies;
+            if (CommandFamily* family = m_router.familyFor(command))
+                family->handle(command, m_state, replies);
+            for (const Reply& reply : replies)
+                outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
         }
-        for (const Reply& reply : replies)
-            outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
+        observer = m_commandObserver;
+    }
+    // Outside the lock: an observer may be slow (a terminal) or ask the printer itself.
+    if (observer) {
+        for (const QByteArray& command : accepted)
+            observer(command);
     }
     return outputs;
 }
 
 PrinterSession::PrinterSession(VirtualPrinter& printer) : m_printer(printer)
 {
-    for (const auto& family : printer.m_families)
+    for (const auto& family : printer.m_router.families())
         family->addPayloadRules(m_stream);
 }
 
@@ -100,6 +111,8 @@ QByteArray ReadableCommand(const Command& command)
     }
     if (!command.payload.isEmpty())
         readable += " +" + QByteArray::number(command.payload.size()) + " bytes";
+    if (command.kind == Command::Kind::Refused)
+        readable += " (refused)";
     return readable;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "CommandFamily.h"
+#include "CommandRouter.h"
 #include "CommandStream.h"
 #include "PrinterState.h"
 
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <vector>
 
 namespace norvane::sim {
 
@@ -33,7 +32,8 @@ public:
     QList<QByteArray> commands() const;
     void clearLogs();
 
-    /// Called with each accepted command in readable form, on the server's thread.
+    /// Called with each accepted command in readable form, on the server's thread, after the command was
+    /// carried out and with the printer's lock released.
     void setCommandObserver(std::function<void(const QByteArray&)> observer);
 
     /// A fresh byte stream, as a new connection brings.
@@ -46,7 +46,7 @@ private:
 
     mutable std::mutex m_mutex;
     PrinterState m_state;
-    std::vector<std::unique_ptr<CommandFamily>> m_families;
+    CommandRouter m_router;
     std::function<void(const QByteArray&)> m_commandObserver;
 };
 
@@ -62,7 +62,8 @@ private:
     CommandStream m_stream;
 };
 
-/// "ESC !?" for an escape sequence, the line itself otherwise; bytes below 0x20 as \xNN.
+/// "ESC !?" for an escape sequence, the line itself otherwise, "(refused)" after a refused line; bytes
+/// below 0x20 as \xNN.
 QByteArray ReadableCommand(const Command& command);
 
 } // namespace norvane::sim

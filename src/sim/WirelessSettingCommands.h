@@ -4,13 +4,14 @@
 
 namespace norvane::sim {
 
-/// The built-in wireless module's WLAN lines (WLAN DEFAULT restores its factory settings), the
-/// certificates sent with DLCERT, Bluetooth (BT) and the firmware update settings (FTPUPD).
+/// The built-in wireless module's WLAN lines (WLAN DEFAULT restores its factory settings) and the
+/// certificates sent with DLCERT.
 class WirelessSettingCommands : public CommandFamily
 {
 public:
+    QList<QByteArray> keys() const override;
     void addPayloadRules(CommandStream& stream) const override;
-    bool handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
+    void handle(const Command& command, PrinterState& state, QList<Reply>& replies) override;
 };
 
 } // namespace norvane::sim

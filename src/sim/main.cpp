@@ -1,6 +1,5 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
-#include "FakeUsbTree.h"
 #include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
@@ -61,7 +60,10 @@ int main(int argc, char** argv)
         {QStringLiteral("no-extended-status"), QStringLiteral("Do not answer the extended status query.")},
         {QStringLiteral("fault"), QStringLiteral("Misbehave: %1.").arg(SimFaultNames().join(QStringLiteral(", "))),
          QStringLiteral("NAME")},
-        {QStringLiteral("delay"), QStringLiteral("Reply delay for answer-late, in ms."), QStringLiteral("MS")},
+        {QStringLiteral("delay"),
+         QStringLiteral("Reply delay for answer-late, and the time between two bytes of trickle-garbage (0 or "
+                        "not given: 1000), in ms."),
+         QStringLiteral("MS")},
         {QStringLiteral("quiet"), QStringLiteral("Do not print the commands received.")},
     });
     parser.process(app);
@@ -80,11 +82,11 @@ int main(int argc, char** argv)
                 QByteArray::number(parseNumber(parser.value(QStringLiteral("emulation")), "emulation"));
         if (parser.isSet(QStringLiteral("bt-devices"))) {
             const QString devices = parser.value(QStringLiteral("bt-devices"));
-            state.bluetoothModule = devices != QStringLiteral("none");
-            state.bluetoothDevices.clear();
+            state.bluetooth.module = devices != QStringLiteral("none");
+            state.bluetooth.devices.clear();
             for (const QString& device : devices.split(u';', Qt::SkipEmptyParts)) {
-                if (state.bluetoothModule)
-                    state.bluetoothDevices.append(
+                if (state.bluetooth.module)
+                    state.bluetooth.devices.append(
                         {device.section(u'=', 0, 0).toLatin1(), device.section(u'=', 1).toLatin1()});
             }
         }
@@ -129,8 +131,7 @@ int main(int argc, char** argv)
     }
     if (parser.isSet(QStringLiteral("usb"))) {
         const QString dir = parser.value(QStringLiteral("usb"));
-        const QString path = server.openPty();
-        if (path.isEmpty() || !CreateFakeUsbTree(dir, path))
+        if (!server.openUsb(dir))
             fail(QStringLiteral("cannot create the USB printer under %1").arg(dir));
         std::printf("usb %s\n", qPrintable(dir));
     }

@@ -60,7 +60,7 @@ TEST_F(CliPasswordGateTest, aMissingOrWrongPasswordSendsNothingThatChangesThePri
         }
     }
     const sim::PrinterState state = sim.printer.snapshot();
-    EXPECT_EQ(state.factoryDefaults, 0);
+    EXPECT_EQ(state.functions.factoryDefaults, 0);
     EXPECT_EQ(state.reports["PASSWORD"], "Secret");
     EXPECT_EQ(state.reports["DENSITY"], "8");
 }
@@ -69,7 +69,7 @@ TEST_F(CliPasswordGateTest, theRightPasswordLetsTheChangeThrough)
 {
     givePrinterPassword("Secret");
     ASSERT_EQ(run({"factory-default"}), 0) << qPrintable(err);
-    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 1; }));
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 1; }));
     EXPECT_TRUE(sim.printer.received().startsWith(passwordRead()));
 
     // The file wins over the environment; "-" reads it from standard input.
@@ -77,7 +77,7 @@ TEST_F(CliPasswordGateTest, theRightPasswordLetsTheChangeThrough)
     const QString passwordFile = writeFile(dir.filePath("password"), "Secret\n");
     EXPECT_EQ(run({"factory-default", "--printer-password-file", passwordFile}), 0) << qPrintable(err);
     EXPECT_EQ(run({"factory-default", "--printer-password-file", "-"}, true, "Secret\r\n"), 0) << qPrintable(err);
-    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 3; }));
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 3; }));
 
     sim.printer.clearLogs();
     ASSERT_EQ(run({"write-config", "--page", "0", configPath(), "--printer-password-file", "-"}, true, "Secret"), 0)
@@ -96,7 +96,7 @@ TEST_F(CliPasswordGateTest, aPrinterWithoutPasswordAsksForNone)
         state.reports["PASSWORD"] = "Secret";
     });
     EXPECT_EQ(run({"factory-default"}), 0) << qPrintable(err);
-    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.factoryDefaults == 2; }));
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 2; }));
 }
 
 TEST_F(CliPasswordGateTest, aFailedPasswordReadExitsWithItsCodeAndSendsNothingElse)

@@ -26,8 +26,9 @@ TEST_F(CliTest, printerFunctionsSendTheirCommands)
          {"link-test", "factory-default", "self-test", "reset", "ignore-startup", "exit-line-mode"})
         EXPECT_EQ(run({command}), 0) << command;
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) {
-        return state.factoryDefaults == 1 && state.configurationPages == 1 && state.resets == 1 &&
-               state.startupProgramsIgnored == 1 && state.lineModeExits == 1;
+        return state.functions.factoryDefaults == 1 && state.functions.configurationPages == 1 &&
+               state.control.resets == 1 && state.control.startupProgramsIgnored == 1 &&
+               state.control.lineModeExits == 1;
     }));
 }
 
@@ -105,14 +106,14 @@ TEST_F(CliTest, bluetoothDevicesAreListedAndConnected)
     EXPECT_EQ(run({"bt-scan"}), 0);
     EXPECT_EQ(out, "00:1B:82:11:22:33\tScanner-01\n00:1B:82:44:55:66\tHandheld-7\n");
 
-    sim.printer.withState([](sim::PrinterState& state) { state.bluetoothModule = false; });
+    sim.printer.withState([](sim::PrinterState& state) { state.bluetooth.module = false; });
     EXPECT_EQ(run({"bt-scan"}), 0);
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(err, "Can't find Bluetooth module!\n");
 
     EXPECT_EQ(run({"bt-connect", "00:1B:82:44:55:66"}), 0);
     EXPECT_TRUE(
-        sim.waitFor([](const sim::PrinterState& state) { return state.bluetoothMaster == "00:1B:82:44:55:66"; }));
+        sim.waitFor([](const sim::PrinterState& state) { return state.bluetooth.master == "00:1B:82:44:55:66"; }));
     EXPECT_EQ(run({"bt-connect", "a\"b"}), 64);
     EXPECT_EQ(run({"bt-connect"}), 64);
 }
@@ -121,7 +122,7 @@ TEST_F(CliTest, wirelessFactoryDefaultRestoresTheModulesSettings)
 {
     sim.printer.withState([](sim::PrinterState& state) { state.reports["WIFISSID"] = "Office"; });
     EXPECT_EQ(run({"wlan-default"}), 0);
-    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wirelessFactoryDefaults == 1; }));
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wireless.factoryDefaults == 1; }));
     EXPECT_EQ(sim.printer.snapshot().reports["WIFISSID"], "");
 }
 
@@ -147,5 +148,5 @@ TEST_F(CliTest, anUnreadableCertificateIsRefusedBeforeAnythingIsSent)
     certificate.close();
     ASSERT_EQ(run({"write-config", "--page", "4", config, "--ca-cert", certificate.fileName()}), 0) << qPrintable(err);
     EXPECT_TRUE(
-        sim.waitFor([](const sim::PrinterState& state) { return state.certificates["ca.pem"] == "CERTIFICATE"; }));
+        sim.waitFor([](const sim::PrinterState& state) { return state.wireless.certificates["ca.pem"] == "CERTIFICATE"; }));
 }

@@ -48,7 +48,7 @@ TEST_F(CliPrinterTextTest, printerTextsReachTheTerminalEscaped)
 {
     sim.printer.withState([](sim::PrinterState& state) {
         state.reports["PASSWORD"] = "\x1b]0;owned\x07\r\nfake\\\x9b\xe9";
-        state.bluetoothDevices = {{"Evil\x1b[2J\x85", "00:1B:82\x7f"}};
+        state.bluetooth.devices = {{"Evil\x1b[2J\x85", "00:1B:82\x7f"}};
     });
     ASSERT_EQ(run({"password", "get"}), 0) << qPrintable(err);
     EXPECT_EQ(out, QString::fromLatin1("\\x1b]0;owned\\x07\\x0d\\x0afake\\x5c\\x9b\xe9\n"));

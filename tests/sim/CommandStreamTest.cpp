@@ -50,3 +50,34 @@ TEST(CommandStreamTest, announcedBinaryDataIsTakenByCount)
     EXPECT_EQ(commands[0].payload, certificate);
     EXPECT_EQ(commands[1].text, "SET HEAD ON");
 }
+
+TEST(CommandStreamTest, anAnnouncementTooLargeOrNotANumberIsRefusedUpToTheNextLine)
+{
+    const QByteArray tooLarge = QByteArray::number(CommandStream::kMaxPayload + 1);
+    for (const QByteArray& length : {tooLarge, QByteArray("-5"), QByteArray("99999999999999999999999"),
+                                     QByteArray("+12"), QByteArray("1e3"), QByteArray()}) {
+        CommandStream stream;
+        stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",([^,]*),$")));
+        const QByteArray announcement = "DLCERT 1,\"CA.PEM\"," + length + ",";
+        auto commands = stream.feed(announcement + "-----BEGIN");
+        ASSERT_EQ(commands.size(), 1) << length.constData();
+        EXPECT_EQ(commands[0].kind, Command::Kind::Refused);
+        EXPECT_EQ(commands[0].text, announcement);
+        commands = stream.feed(QByteArray("\x1b!R-----END\r\nSET HEAD ON\r\n\x1b!?"));
+        EXPECT_EQ(texts(commands), (QList<QByteArray>{"SET HEAD ON", "ESC !?"})) << length.constData();
+    }
+}
+
+TEST(CommandStreamTest, theLargestAnnouncementAndAnEmptyOneAreTaken)
+{
+    CommandStream stream;
+    stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",([^,]*),$")));
+    const QByteArray largest(CommandStream::kMaxPayload, '\n');
+    auto commands = stream.feed("DLCERT 2,\"KEY.PEM\"," + QByteArray::number(largest.size()) + "," + largest + "\r\n");
+    ASSERT_EQ(commands.size(), 1);
+    EXPECT_EQ(commands[0].kind, Command::Kind::Line);
+    EXPECT_EQ(commands[0].payload.size(), largest.size());
+
+    commands = stream.feed("DLCERT 3,\"NONE.PEM\",0,\r\nSET HEAD ON\r\n");
+    EXPECT_EQ(texts(commands), (QList<QByteArray>{"DLCERT 3,\"NONE.PEM\",0,", "SET HEAD ON"}));
+}

@@ -267,7 +267,7 @@ TEST_F(ConfigurationOverLinksTest, theWirelessPageComesBackWithItsCertificates)
     EXPECT_EQ(back.wifiEap.value, 17);
     EXPECT_EQ(back.wifiUsername.text(), "tech");
     EXPECT_EQ(back.wifiCaCertName.text(), "ROOTCA.PEM");
-    EXPECT_EQ(sim.printer.snapshot().certificates.value("ROOTCA.PEM"), certificate);
+    EXPECT_EQ(sim.printer.snapshot().wireless.certificates.value("ROOTCA.PEM"), certificate);
     EXPECT_EQ(back.wifiGateway.text(), "10.0.0.1");
     EXPECT_EQ(back.wifiHostName.text(), "LINE3");
     EXPECT_EQ(back.wifiRoamTrigger.value, -65);

@@ -1,4 +1,5 @@
 #include "SimPrinter.h"
+#include "config/PrinterConfig.h"
 #include "link/PrinterLink.h"
 #include "protocol/PrinterStatus.h"
 #include "protocol/ReplyFraming.h"
@@ -41,6 +42,28 @@ TEST_F(FaultsOverLinksTest, aPrinterThatNeverAnswersFailsTheReadAfterOneTimeout)
         StatusFlags flags;
         EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadStatus>(kind, flags), ResultCode::DataReceivingError);
         EXPECT_EQ(announce(kind).first, ResultCode::DataReceivingError);
+    }
+}
+
+TEST_F(FaultsOverLinksTest, aPrinterThatStreamsWithoutEverStartingAFrameIsGivenUpOn)
+{
+    misbehave(sim::SimFault::EndlessGarbage);
+    for (InterfaceKind kind : {InterfaceKind::Ethernet, InterfaceKind::Usb}) {
+        EXPECT_EQ(announce(kind).first, ResultCode::DataReceivingError);
+        PrinterConfig config;
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadConfiguration>(kind, config, 0),
+                  ResultCode::DataReceivingError);
+    }
+}
+
+TEST_F(FaultsOverLinksTest, aPrinterThatTricklesBytesFasterThanTheTimeoutMeetsTheReplyDeadline)
+{
+    // Every wait ends with a byte well inside the read time-out, so only the reply's deadline ends the read.
+    misbehave(sim::SimFault::TrickleGarbage, SimPrinter::kShortTimeout / 10);
+    for (InterfaceKind kind : {InterfaceKind::Ethernet, InterfaceKind::Com}) {
+        QByteArray password = "unchanged";
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadPassword>(kind, password),
+                  ResultCode::DataReceivingError);
     }
 }
 

@@ -54,11 +54,11 @@ TEST_P(OperationsOverLinksTest, sendOnlyOperationsDeliverTheirExactBytes)
     sim.waitFor([&](const sim::PrinterState& state) { return state.received.size() >= expected.size(); });
     EXPECT_EQ(sim.printer.received(), expected);
     const sim::PrinterState state = sim.printer.snapshot();
-    EXPECT_EQ(state.factoryDefaults, 1);
-    EXPECT_EQ(state.configurationPages, 1);
-    EXPECT_EQ(state.resets, 1);
-    EXPECT_EQ(state.startupProgramsIgnored, 1);
-    EXPECT_EQ(state.lineModeExits, 1);
+    EXPECT_EQ(state.functions.factoryDefaults, 1);
+    EXPECT_EQ(state.functions.configurationPages, 1);
+    EXPECT_EQ(state.control.resets, 1);
+    EXPECT_EQ(state.control.startupProgramsIgnored, 1);
+    EXPECT_EQ(state.control.lineModeExits, 1);
 }
 
 TEST_P(OperationsOverLinksTest, theStatusComesBackAsThePrinterHoldsIt)

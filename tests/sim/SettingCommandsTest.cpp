@@ -122,7 +122,7 @@ TEST_F(SettingCommandsTest, wirelessLinesAndCertificatesWithTheirBinaryData)
     EXPECT_EQ(reports["WIFIEAP"], "18");
     EXPECT_EQ(reports["WIFIPASSWD"], "pa,ss");
     EXPECT_EQ(reports["WIFICACERT"], "CA.PEM");
-    EXPECT_EQ(printer.snapshot().certificates["CA.PEM"], certificate);
+    EXPECT_EQ(printer.snapshot().wireless.certificates["CA.PEM"], certificate);
     EXPECT_EQ(reports["WIFIGATEWAY"], "10.0.0.1");
     EXPECT_EQ(reports["WIFIPRINTNAME"], "LINE3");
     EXPECT_EQ(reports["WIFIROAMDELTA"], "8");
@@ -147,6 +147,14 @@ TEST_F(SettingCommandsTest, bluetoothAndFirmwareUpdateSettings)
     EXPECT_EQ(reports["UPDFTPPWD"], "x");
 }
 
+TEST_F(SettingCommandsTest, aPasswordLineWithoutItsClosingQuoteChangesNothing)
+{
+    after("DIAGNOSTIC PASSWORD \"secret\"\r\n");
+    EXPECT_EQ(session->receive("DIAGNOSTIC PASSWORD \"\r\nDIAGNOSTIC PASSWORD \"abc\r\n").size(), 0);
+    EXPECT_EQ(printer.snapshot().reports["PASSWORD"], "secret");
+    EXPECT_EQ(after("DIAGNOSTIC PASSWORD \"\"\r\n")["PASSWORD"], "");
+}
+
 TEST_F(SettingCommandsTest, factoryDefaultsRestoreTheSettingsButKeepThePassword)
 {
     after("DIAGNOSTIC PASSWORD \"secret\"\r\nDENSITY 2\r\nSET TEAR ON\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n");
@@ -155,4 +163,5 @@ TEST_F(SettingCommandsTest, factoryDefaultsRestoreTheSettingsButKeepThePassword)
     EXPECT_EQ(reports["PRINTOUT"], "0");
     EXPECT_EQ(reports["PASSWORD"], "secret");
     EXPECT_EQ(reports["EDITION"], "108");
+    EXPECT_EQ(after("SET PEEL OFF\r\n")["PRINTOUT"], "0"); // the earlier SET TEAR ON went with the defaults
 }

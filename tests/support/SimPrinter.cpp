@@ -1,14 +1,12 @@
 #include "SimPrinter.h"
 
-#include "FakeUsbTree.h"
-
 namespace norvane::test {
 
 SimPrinter::SimPrinter()
 {
     tcpPort = server.listenTcp();
     ptyPath = server.openPty();
-    sim::CreateFakeUsbTree(usbDir.path(), server.openPty());
+    server.openUsb(usbDir.path());
     server.start();
 
     settings.ethernet.host = QStringLiteral("127.0.0.1");

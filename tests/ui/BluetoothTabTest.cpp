@@ -28,8 +28,8 @@ protected:
     void scanFinding(bool module, const QList<std::pair<QByteArray, QByteArray>>& found)
     {
         sim.printer.withState([&](sim::PrinterState& state) {
-            state.bluetoothModule = module;
-            state.bluetoothDevices = found;
+            state.bluetooth.module = module;
+            state.bluetooth.devices = found;
         });
         Click(tab, "ScanBT");
     }
@@ -106,7 +106,7 @@ TEST_F(BluetoothTabTest, aChosenRowIsTheDeviceThatBluetoothMasterConnects)
     EXPECT_EQ(edit("EditBTMAC_d").text(), "00:1B:82:44:55:66");
     Click(tab, "BlueToothMaster");
     EXPECT_TRUE(
-        sim.waitFor([](const sim::PrinterState& state) { return state.bluetoothMaster == "00:1B:82:44:55:66"; }));
+        sim.waitFor([](const sim::PrinterState& state) { return state.bluetooth.master == "00:1B:82:44:55:66"; }));
 
     edit("EditBTMAC_d").clear();
     Click(tab, "BlueToothMaster");

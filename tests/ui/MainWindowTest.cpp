@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, startUpReadsAUsbPrinterSilentlyWithTheWindowEnabled)
     // The link test sends nothing; exit line mode comes first.
     ASSERT_TRUE(printerReceived(QByteArray("\x1bZ\r\n")));
     EXPECT_TRUE(sim.printer.received().startsWith(QByteArray("\x1bZ\r\n")));
-    EXPECT_EQ(sim.printer.snapshot().lineModeExits, 1);
+    EXPECT_EQ(sim.printer.snapshot().control.lineModeExits, 1);
     EXPECT_EQ(main.printerConfig().edition, sim::kDefaultEdition);
 }
 

@@ -252,9 +252,10 @@ TEST_F(WirelessTabTest, wpaEnterpriseWithEapTlsCertificatesGoesRoundTripThenAPri
     ConfigPageWrite write{taken(read), tab.certificatePaths()};
     ASSERT_EQ(sim.dispatcher->dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write, 4),
               ResultCode::Success);
-    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.certificates.size() == 3; }));
+    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wireless.certificates.size() == 3; }));
     for (const QString& name : names)
-        EXPECT_EQ(sim.printer.snapshot().certificates.value(name.toLatin1()), name.toLatin1() + "\r\n\"contents\"");
+        EXPECT_EQ(sim.printer.snapshot().wireless.certificates.value(name.toLatin1()),
+                  name.toLatin1() + "\r\n\"contents\"");
 
     // A printer without the module next keeps nothing of this one on the tab, to be shown, saved or written.
     PrinterConfig without;
@@ -393,7 +394,7 @@ TEST_F(WirelessTabInMainWindowTest, afterWirelessFactoryDefaultSetStaysOffOnTheT
 {
     ASSERT_TRUE(setEnabled());
     Click(*window, "btnWirlessFactoryDef");
-    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wirelessFactoryDefaults == 1; }));
+    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.wireless.factoryDefaults == 1; }));
     EXPECT_FALSE(setEnabled());
     EXPECT_EQ(Child<QLineEdit>(*window, "edtWiFiSrvCerPath").text(), "CA Certificate");
     pages().setCurrentIndex(0);
