@@ -75,7 +75,7 @@ bool TcpTransport::writeChunk(QByteArrayView chunk)
     return true;
 }
 
-std::size_t TcpTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+FetchResult TcpTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     return readWithTimeout(m_socket.get(), into, capacity, timeout);
 }

@@ -19,8 +19,8 @@ public:
     /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
     /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.
     bool writeChunk(QByteArrayView chunk) override;
-    /// Waits for received bytes and takes what is there; 0 on time-out or when the printer closed.
-    std::size_t fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
+    /// Waits for received bytes and takes what is there; nothing on time-out, ended when the printer closed.
+    FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
 
 private:
     TcpTransport(UniqueFd socket, const LinkTimeouts& timeouts) : m_socket(std::move(socket)), m_timeouts(timeouts) {}

@@ -70,7 +70,7 @@ TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
     std::thread reader([&] {
         std::uint8_t buffer[65536];
         while (received.size() < sent.size()) {
-            const std::size_t n = readWithTimeout(peer.get(), buffer, sizeof buffer, 5000ms);
+            const std::size_t n = readWithTimeout(peer.get(), buffer, sizeof buffer, 5000ms).count;
             if (n == 0)
                 break;
             received.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
@@ -98,11 +98,15 @@ TEST(TcpTransportTest, fetchTakesWhatArrivedAndEndsOnTimeoutOrWhenThePrinterClos
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept();
     std::uint8_t buffer[4096];
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 50ms), 0u);
+    const FetchResult silent = transport->fetch(buffer, sizeof buffer, 50ms);
+    EXPECT_EQ(silent.count, 0u);
+    EXPECT_FALSE(silent.ended);
 
     ASSERT_EQ(::write(peer.get(), "{5|HELLO}", 9), 9);
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 9u);
+    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms).count, 9u);
 
     peer.reset();
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 0u);
+    const FetchResult closed = transport->fetch(buffer, sizeof buffer, 1000ms);
+    EXPECT_EQ(closed.count, 0u);
+    EXPECT_TRUE(closed.ended);
 }
