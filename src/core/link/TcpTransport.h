@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/HostResolver.h"
 #include "link/LinkTimeouts.h"
 #include "link/PosixIo.h"
 #include "link/Transport.h"
@@ -12,9 +13,10 @@ namespace norvane {
 class TcpTransport : public Transport
 {
 public:
-    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable or
-    /// not connected within the Ethernet time-out.
-    static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts);
+    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable, or when the
+    /// name is not resolved or the connection not made within the Ethernet time-out.
+    static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts,
+                                                    const AddressLookup& lookup = ::getaddrinfo);
 
     /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
     /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.
