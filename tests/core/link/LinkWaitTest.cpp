@@ -75,16 +75,6 @@ TEST_F(LinkWaitTest, aLongWaitUnderAShownBarLeavesTheWindowToTheBar)
     EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "waiting", "hide"}));
 }
 
-TEST_F(LinkWaitTest, theThresholdIsASetting)
-{
-    s.links.timeouts().showWaitingAfter = PrinterLink::kWaitSlice;
-    answerAfter(PrinterLink::kWaitSlice * 2, "A");
-    auto link = s.links.OpenLink(InterfaceKind::Usb);
-    std::uint8_t byte = 0;
-    ASSERT_TRUE(link->ReadByte(byte));
-    EXPECT_EQ(s.recorder.calls, QStringList{"waiting"});
-}
-
 TEST_F(LinkWaitTest, aCancelEndsTheWaitAsATimeoutAndEveryFurtherReadOfTheLinkFailsAtOnce)
 {
     s.recorder.cancelAtEventPass = 5;
