@@ -8,6 +8,7 @@ constexpr int kBarWidth = 40;
 
 void TerminalProgress::showBar()
 {
+    m_barShown = true;
     m_shownPercent = -1;
     setBarPosition(0);
 }
@@ -24,6 +25,30 @@ void TerminalProgress::setBarPosition(int percent)
 }
 
 void TerminalProgress::hideBar()
+{
+    m_barShown = false;
+    m_waitingShown = false;
+    clearLine();
+}
+
+void TerminalProgress::showWaiting()
+{
+    if (m_barShown || m_waitingShown)
+        return;
+    m_waitingShown = true;
+    std::fprintf(m_terminal, "\rWaiting for the printer...");
+    std::fflush(m_terminal);
+}
+
+void TerminalProgress::hideWaiting()
+{
+    if (!m_waitingShown)
+        return;
+    m_waitingShown = false;
+    clearLine();
+}
+
+void TerminalProgress::clearLine()
 {
     std::fprintf(m_terminal, "\r\033[K");
     std::fflush(m_terminal);

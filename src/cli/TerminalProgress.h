@@ -16,10 +16,17 @@ public:
     void setBarPosition(int percent) override;
     void hideBar() override;
     void passEvents() override {}
+    /// A line saying what the program waits for, unless a bar already says it; Ctrl-C is the way to stop.
+    void showWaiting() override;
+    void hideWaiting() override;
 
 private:
+    void clearLine();
+
     std::FILE* m_terminal;
     int m_shownPercent = -1;
+    bool m_barShown = false;
+    bool m_waitingShown = false;
 };
 
 } // namespace norvane::cli

@@ -77,7 +77,7 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_prompts(prompts),
       m_screen(environment.screen.isNull() ? QGuiApplication::primaryScreen()->geometry() : environment.screen),
-      m_formProcess(m_screen), m_links(m_linkSettings, m_progress,
+      m_formProcess(m_screen, this), m_links(m_linkSettings, m_progress,
                                        environment.transportOpener ? std::move(environment.transportOpener)
                                                                    : std::make_unique<SystemTransportOpener>()),
       m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); })

@@ -18,17 +18,21 @@ bool ScriptedTransport::writeChunk(QByteArrayView chunk)
     return true;
 }
 
-std::size_t ScriptedTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds)
+FetchResult ScriptedTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     ++m_device->fetches;
+    if (m_device->ended)
+        return {0, true};
     if (m_device->arrive)
         m_device->input.append(m_device->arrive());
     const auto count = std::min<std::size_t>(capacity, static_cast<std::size_t>(m_device->input.size()));
-    if (count == 0)
-        ++m_device->emptyFetches;
     std::memcpy(into, m_device->input.constData(), count);
     m_device->input.remove(0, static_cast<qsizetype>(count));
-    return count;
+    if (count == 0) {
+        ++m_device->emptyFetches;
+        m_device->clock += timeout;
+    }
+    return {count, false};
 }
 
 std::unique_ptr<Transport> ScriptedOpener::open(InterfaceKind, const LinkSettings&, const LinkTimeouts&)

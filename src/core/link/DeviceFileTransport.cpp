@@ -21,7 +21,7 @@ bool DeviceFileTransport::writeChunk(QByteArrayView chunk)
     return writeFully(m_fd.get(), chunk, std::nullopt);
 }
 
-std::size_t DeviceFileTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+FetchResult DeviceFileTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     return readWithTimeout(m_fd.get(), into, capacity, timeout);
 }

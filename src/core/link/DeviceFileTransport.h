@@ -23,7 +23,7 @@ public:
 
     /// No time limit: a printer that holds its input back (paper out, buffer full) is waited for.
     bool writeChunk(QByteArrayView chunk) override;
-    std::size_t fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
+    FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
 
 private:
     explicit DeviceFileTransport(UniqueFd fd) : m_fd(std::move(fd)) {}

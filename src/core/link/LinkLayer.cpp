@@ -20,7 +20,8 @@ std::unique_ptr<PrinterLink> LinkLayer::OpenLink(InterfaceKind kind)
     ReceiveRing* ring = ringOf(kind);
     if (ring)
         ring->clear();
-    return std::make_unique<PrinterLink>(kind, std::move(transport), ring, m_progress, readTimeoutOf(kind));
+    return std::make_unique<PrinterLink>(kind, std::move(transport), ring, m_progress, readTimeoutOf(kind),
+                                         m_timeouts.showWaitingAfter);
 }
 
 ReceiveRing* LinkLayer::ringOf(InterfaceKind kind)

@@ -4,7 +4,7 @@
 
 namespace norvane {
 
-/// Every wait of the byte layer is bounded by one of these; tests shorten them.
+/// Every wait of the byte layer is bounded by one of these, and shown after a while; tests shorten them.
 struct LinkTimeouts
 {
     std::chrono::milliseconds usbRead{3000};
@@ -16,6 +16,9 @@ struct LinkTimeouts
     int ethernetStalledWriteRetries = 3;
     /// How long the printer's Bluetooth module is given to search for devices before its answer is read.
     std::chrono::milliseconds bluetoothScan{60000};
+    /// A wait for input that lasts this long tells the progress view, which then shows that the program is
+    /// waiting for the printer (and offers to stop waiting); shorter waits show nothing.
+    std::chrono::milliseconds showWaitingAfter{1000};
 };
 
 } // namespace norvane

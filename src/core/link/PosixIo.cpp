@@ -50,17 +50,20 @@ bool waitForFd(int fd, short events, std::optional<std::chrono::milliseconds> ti
     }
 }
 
-std::size_t readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+FetchResult readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     if (!waitForFd(fd, POLLIN, timeout))
-        return 0;
+        return {};
     for (;;) {
         const ssize_t received = ::read(fd, into, capacity);
         if (received > 0)
-            return static_cast<std::size_t>(received);
+            return {static_cast<std::size_t>(received), false};
         if (received < 0 && errno == EINTR)
             continue;
-        return 0;
+        // Woken without input: nothing has arrived yet, and the connection is still there.
+        if (received < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return {};
+        return {0, true};
     }
 }
 

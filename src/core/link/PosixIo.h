@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/Transport.h"
+
 #include <QByteArrayView>
 #include <chrono>
 #include <cstdint>
@@ -31,9 +33,9 @@ private:
 /// Waits for `events` (POLLIN / POLLOUT); no timeout waits as long as it takes. True when ready.
 bool waitForFd(int fd, short events, std::optional<std::chrono::milliseconds> timeout);
 
-/// Waits at most `timeout` for input, then reads what is there (up to `capacity`); 0 on time-out,
-/// end of input or error.
-std::size_t readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout);
+/// Waits at most `timeout` for input, then reads what is there (up to `capacity`); a count of 0 on time-out,
+/// and marked ended at the end of input or on an error.
+FetchResult readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout);
 
 /// Writes every byte, going on after partial writes; gives up when `timeout` passes (none: never).
 bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout);

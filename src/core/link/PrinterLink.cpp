@@ -35,9 +35,13 @@ int percentWritten(std::size_t length, std::size_t remaining)
 } // namespace
 
 PrinterLink::PrinterLink(InterfaceKind kind, std::unique_ptr<Transport> transport, ReceiveRing* ring,
-                         Progress& progress, std::chrono::milliseconds readTimeout)
-    : m_kind(kind), m_transport(std::move(transport)), m_ring(ring), m_progress(progress), m_readTimeout(readTimeout)
+                         Progress& progress, std::chrono::milliseconds readTimeout,
+                         std::chrono::milliseconds showWaitingAfter)
+    : m_kind(kind), m_transport(std::move(transport)), m_ring(ring), m_progress(progress), m_readTimeout(readTimeout),
+      m_showWaitingAfter(showWaitingAfter)
 {
+    // A request made after the previous link's last wait was meant for that operation, not for this one.
+    m_progress.TakeCancelRequest();
 }
 
 PrinterLink::~PrinterLink()
@@ -58,7 +62,7 @@ bool PrinterLink::WriteLink(QByteArrayView data)
         if (!m_transport->writeChunk(data))
             return false;
         m_progress.StepProgress(ProgressMode::Percentage, 100);
-        m_progress.PassEvents();
+        passEvents();
         return true;
     case InterfaceKind::Ethernet:
         if (!writeInChunks(data, kEthernetChunk))
@@ -80,14 +84,14 @@ bool PrinterLink::writeInChunks(QByteArrayView data, std::size_t chunkSize)
             return false;
         remaining -= chunk;
         m_progress.StepProgress(ProgressMode::Percentage, percentWritten(length, remaining));
-        m_progress.PassEvents();
+        passEvents();
     }
     return true;
 }
 
 bool PrinterLink::ReadByte(std::uint8_t& out)
 {
-    if (!m_ring || !m_transport)
+    if (!m_ring || !m_transport || m_cancelled)
         return false;
     if (m_ring->count() == 0 && !fetch(m_readTimeout))
         return false;
@@ -96,17 +100,43 @@ bool PrinterLink::ReadByte(std::uint8_t& out)
 
 bool PrinterLink::WaitForInput(std::chrono::milliseconds timeout)
 {
-    if (!m_ring || !m_transport)
+    if (!m_ring || !m_transport || m_cancelled)
         return false;
     return m_ring->count() > 0 || fetch(timeout);
 }
 
 bool PrinterLink::fetch(std::chrono::milliseconds timeout)
 {
+    const auto start = m_transport->now();
+    const auto deadline = start + timeout;
+    bool toldLongWait = false;
     std::array<std::uint8_t, 4096> buffer{};
-    const std::size_t received = m_transport->fetch(buffer.data(), fetchSize(m_kind), timeout);
-    m_ring->append(buffer.data(), received);
-    return received > 0;
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - m_transport->now());
+        const FetchResult fetched =
+            m_transport->fetch(buffer.data(), fetchSize(m_kind), std::clamp(left, left.zero(), kWaitSlice));
+        if (fetched.count > 0) {
+            m_ring->append(buffer.data(), fetched.count);
+            return true;
+        }
+        const auto now = m_transport->now();
+        if (fetched.ended || now >= deadline)
+            return false;
+        if (!toldLongWait && now - start >= m_showWaitingAfter) {
+            toldLongWait = true;
+            m_progress.ShowWaiting();
+        }
+        passEvents();
+        if (m_cancelled)
+            return false;
+    }
+}
+
+void PrinterLink::passEvents()
+{
+    m_progress.PassEvents();
+    if (m_progress.TakeCancelRequest())
+        m_cancelled = true;
 }
 
 std::size_t PrinterLink::ReadBytes(char* out, std::size_t count)
@@ -129,6 +159,7 @@ void PrinterLink::DiscardInput()
 void PrinterLink::CloseLink()
 {
     m_transport.reset();
+    m_progress.HideWaiting();
 }
 
 } // namespace norvane

@@ -39,7 +39,7 @@ bool SerialTransport::writeChunk(QByteArrayView chunk)
     return writeFully(m_fd.get(), chunk, kWriteConstant + kWritePerByte * chunk.size());
 }
 
-std::size_t SerialTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+FetchResult SerialTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     return readWithTimeout(m_fd.get(), into, capacity, timeout);
 }

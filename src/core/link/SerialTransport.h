@@ -19,7 +19,7 @@ public:
 
     /// Bounded like the port's write time-outs: 10 ms per byte plus 3000 ms.
     bool writeChunk(QByteArrayView chunk) override;
-    std::size_t fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
+    FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
     void purgeInput() override;
 
 private:

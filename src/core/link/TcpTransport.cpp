@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -34,20 +33,15 @@ UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout)
 
 } // namespace
 
-std::unique_ptr<TcpTransport> TcpTransport::TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts)
+std::unique_ptr<TcpTransport> TcpTransport::TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts,
+                                                       const AddressLookup& lookup)
 {
     if (host.isEmpty() || port <= 0 || port > 65535)
         return nullptr;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.toUtf8().constData(), QByteArray::number(port).constData(), &hints, &found) != 0)
-        return nullptr;
+    const AddressList found = ResolveHost(host.toUtf8(), port, timeouts.ethernet, lookup);
     UniqueFd socket;
-    for (const addrinfo* address = found; address && !socket.isValid(); address = address->ai_next)
+    for (const addrinfo* address = found.get(); address && !socket.isValid(); address = address->ai_next)
         socket = connectTo(*address, timeouts.ethernet);
-    ::freeaddrinfo(found);
     if (!socket.isValid())
         return nullptr;
     return std::unique_ptr<TcpTransport>(new TcpTransport(std::move(socket), timeouts));
@@ -75,7 +69,7 @@ bool TcpTransport::writeChunk(QByteArrayView chunk)
     return true;
 }
 
-std::size_t TcpTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
+FetchResult TcpTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)
 {
     return readWithTimeout(m_socket.get(), into, capacity, timeout);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/HostResolver.h"
 #include "link/LinkTimeouts.h"
 #include "link/PosixIo.h"
 #include "link/Transport.h"
@@ -12,15 +13,16 @@ namespace norvane {
 class TcpTransport : public Transport
 {
 public:
-    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable or
-    /// not connected within the Ethernet time-out.
-    static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts);
+    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable, or when the
+    /// name is not resolved or the connection not made within the Ethernet time-out.
+    static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts,
+                                                    const AddressLookup& lookup = ::getaddrinfo);
 
     /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
     /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.
     bool writeChunk(QByteArrayView chunk) override;
-    /// Waits for received bytes and takes what is there; 0 on time-out or when the printer closed.
-    std::size_t fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
+    /// Waits for received bytes and takes what is there; nothing on time-out, ended when the printer closed.
+    FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
 
 private:
     TcpTransport(UniqueFd socket, const LinkTimeouts& timeouts) : m_socket(std::move(socket)), m_timeouts(timeouts) {}

@@ -34,7 +34,7 @@ struct PseudoTerminal
         QByteArray data;
         std::uint8_t buffer[256];
         while (data.size() < count) {
-            const std::size_t n = readWithTimeout(master.get(), buffer, sizeof buffer, 2000ms);
+            const std::size_t n = readWithTimeout(master.get(), buffer, sizeof buffer, 2000ms).count;
             if (n == 0)
                 break;
             data.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
@@ -102,19 +102,24 @@ TEST(SerialTransportTest, opensAPseudoTerminalWithSettingsItCannotTakeAndCarries
         ASSERT_EQ(::write(pty.master.get(), "{2|\r\n}", 6), 6);
         QByteArray received;
         std::uint8_t byte = 0;
-        while (port->fetch(&byte, 1, 1000ms) == 1)
+        while (port->fetch(&byte, 1, 1000ms).count == 1)
             received.append(static_cast<char>(byte));
         EXPECT_EQ(received, QByteArray("{2|\r\n}")); // no line-ending translation
     }
 }
 
-TEST(SerialTransportTest, aFetchWithoutInputEndsAfterItsTimeout)
+TEST(SerialTransportTest, aFetchWithoutInputEndsAfterItsTimeoutAndAHangUpEndsTheConnection)
 {
     PseudoTerminal pty;
     auto port = SerialTransport::open(pty.path, SerialLinkSettings{});
     ASSERT_TRUE(port);
     std::uint8_t byte = 0;
-    EXPECT_EQ(port->fetch(&byte, 1, 50ms), 0u);
+    const FetchResult silent = port->fetch(&byte, 1, 50ms);
+    EXPECT_EQ(silent.count, 0u);
+    EXPECT_FALSE(silent.ended);
+
+    pty.master.reset();
+    EXPECT_TRUE(port->fetch(&byte, 1, 1000ms).ended);
 }
 
 TEST(SerialTransportTest, inputQueuedBeforeTheOpenIsPurged)
@@ -125,7 +130,7 @@ TEST(SerialTransportTest, inputQueuedBeforeTheOpenIsPurged)
     auto port = SerialTransport::open(pty.path, SerialLinkSettings{});
     ASSERT_TRUE(port);
     std::uint8_t byte = 0;
-    EXPECT_EQ(port->fetch(&byte, 1, 50ms), 0u);
+    EXPECT_EQ(port->fetch(&byte, 1, 50ms).count, 0u);
 }
 
 TEST(SerialTransportTest, aMissingDeviceOrAFileThatIsNoSerialPortDoesNotOpen)

@@ -2,7 +2,9 @@
 #include "link/PosixIo.h"
 
 #include <arpa/inet.h>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <thread>
@@ -42,6 +44,45 @@ LinkTimeouts shortTimeouts()
     return timeouts;
 }
 
+/// A name server that knows every name as 127.0.0.1, and answers only when the test lets it.
+struct HeldNameServer
+{
+    struct State
+    {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool released = false;
+        bool answered = false;
+    };
+
+    AddressLookup lookup() const
+    {
+        return [state = state](const char*, const char* service, const addrinfo* hints, addrinfo** found) {
+            std::unique_lock lock(state->mutex);
+            state->changed.wait(lock, [&] { return state->released; });
+            const int status = ::getaddrinfo("127.0.0.1", service, hints, found);
+            state->answered = true;
+            state->changed.notify_all();
+            return status;
+        };
+    }
+
+    void release()
+    {
+        const std::lock_guard lock(state->mutex);
+        state->released = true;
+        state->changed.notify_all();
+    }
+
+    bool waitUntilAnswered()
+    {
+        std::unique_lock lock(state->mutex);
+        return state->changed.wait_for(lock, 10s, [&] { return state->answered; });
+    }
+
+    std::shared_ptr<State> state = std::make_shared<State>();
+};
+
 } // namespace
 
 TEST(TcpTransportTest, connectsByAddressOrByNameAndFailsWhenRefused)
@@ -54,6 +95,25 @@ TEST(TcpTransportTest, connectsByAddressOrByNameAndFailsWhenRefused)
     EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", closedPort, shortTimeouts()), nullptr);
     EXPECT_EQ(TcpTransport::TcpConnect("", listener.port, shortTimeouts()), nullptr);
     EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", 0, shortTimeouts()), nullptr);
+}
+
+TEST(TcpTransportTest, aNameIsLookedUpAndOneNotResolvedWithinTheTimeoutFailsTheConnect)
+{
+    Listener listener;
+    HeldNameServer answering;
+    answering.release();
+    EXPECT_TRUE(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), answering.lookup()));
+
+    const AddressLookup unknown = [](const char*, const char*, const addrinfo*, addrinfo**) {
+        return EAI_NONAME;
+    };
+    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), unknown), nullptr);
+
+    // The lookup outlives the connect that gave up on it, and ends on its own when it can.
+    HeldNameServer held;
+    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), held.lookup()), nullptr);
+    held.release();
+    EXPECT_TRUE(held.waitUntilAnswered());
 }
 
 TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
@@ -70,7 +130,7 @@ TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
     std::thread reader([&] {
         std::uint8_t buffer[65536];
         while (received.size() < sent.size()) {
-            const std::size_t n = readWithTimeout(peer.get(), buffer, sizeof buffer, 5000ms);
+            const std::size_t n = readWithTimeout(peer.get(), buffer, sizeof buffer, 5000ms).count;
             if (n == 0)
                 break;
             received.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
@@ -98,11 +158,15 @@ TEST(TcpTransportTest, fetchTakesWhatArrivedAndEndsOnTimeoutOrWhenThePrinterClos
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept();
     std::uint8_t buffer[4096];
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 50ms), 0u);
+    const FetchResult silent = transport->fetch(buffer, sizeof buffer, 50ms);
+    EXPECT_EQ(silent.count, 0u);
+    EXPECT_FALSE(silent.ended);
 
     ASSERT_EQ(::write(peer.get(), "{5|HELLO}", 9), 9);
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 9u);
+    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms).count, 9u);
 
     peer.reset();
-    EXPECT_EQ(transport->fetch(buffer, sizeof buffer, 1000ms), 0u);
+    const FetchResult closed = transport->fetch(buffer, sizeof buffer, 1000ms);
+    EXPECT_EQ(closed.count, 0u);
+    EXPECT_TRUE(closed.ended);
 }

@@ -117,5 +117,5 @@ TEST(UsbDiscoveryTest, theUsbLinkOpensTheNodeFound)
     ASSERT_TRUE(link);
     ASSERT_TRUE(link->WriteLink("\x1b!?"));
     std::uint8_t buffer[8] = {};
-    EXPECT_EQ(readWithTimeout(master, buffer, sizeof buffer, 2000ms), 3u);
+    EXPECT_EQ(readWithTimeout(master, buffer, sizeof buffer, 2000ms).count, 3u);
 }
