@@ -35,7 +35,7 @@ FetchResult ScriptedTransport::fetch(std::uint8_t* into, std::size_t capacity, s
     return {count, false};
 }
 
-std::unique_ptr<Transport> ScriptedOpener::open(InterfaceKind, const LinkSettings&, const LinkTimeouts&)
+std::unique_ptr<Transport> ScriptedOpener::open(InterfaceKind, const LinkSettings&, const LinkTimeouts&, WaitPacing&)
 {
     ++m_device->opens;
     if (m_device->refuseOpen)

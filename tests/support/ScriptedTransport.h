@@ -55,8 +55,8 @@ class ScriptedOpener : public TransportOpener
 {
 public:
     explicit ScriptedOpener(std::shared_ptr<ScriptedDevice> device) : m_device(std::move(device)) {}
-    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings,
-                                    const LinkTimeouts& timeouts) override;
+    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings, const LinkTimeouts& timeouts,
+                                    WaitPacing& pacing) override;
 
 private:
     std::shared_ptr<ScriptedDevice> m_device;

@@ -21,8 +21,8 @@ public:
     {
     }
 
-    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings,
-                                    const LinkTimeouts& timeouts) override
+    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings, const LinkTimeouts& timeouts,
+                                    WaitPacing& pacing) override
     {
         bool enabled = true;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -30,7 +30,7 @@ public:
                 enabled = widget->isEnabled();
         }
         m_openings.push_back({kind, enabled});
-        return m_system.open(kind, settings, timeouts);
+        return m_system.open(kind, settings, timeouts, pacing);
     }
 
 private:

@@ -29,7 +29,7 @@ addrinfo streamHints(int flags)
 
 } // namespace
 
-AddressList ResolveHost(const QByteArray& host, int port, std::chrono::milliseconds timeout,
+AddressList ResolveHost(const QByteArray& host, int port, std::chrono::milliseconds timeout, WaitPacing& pacing,
                         const AddressLookup& lookup)
 {
     const QByteArray service = QByteArray::number(port);
@@ -54,9 +54,16 @@ AddressList ResolveHost(const QByteArray& host, int port, std::chrono::milliseco
     } catch (const std::system_error&) {
         return AddressList(nullptr, &::freeaddrinfo);
     }
+    const auto start = std::chrono::steady_clock::now();
     std::unique_lock lock(pending->mutex);
-    if (!pending->finished.wait_for(lock, timeout, [&] { return pending->done; }))
-        return AddressList(nullptr, &::freeaddrinfo);
+    while (!pending->finished.wait_for(lock, WaitPacing::kSlice, [&] { return pending->done; })) {
+        const auto waited = std::chrono::steady_clock::now() - start;
+        lock.unlock();
+        const bool goOn = waited < timeout && pacing.between(waited);
+        lock.lock();
+        if (!goOn && !pending->done)
+            return AddressList(nullptr, &::freeaddrinfo);
+    }
     return std::move(pending->found);
 }
 

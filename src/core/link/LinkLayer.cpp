@@ -1,6 +1,8 @@
 #include "link/LinkLayer.h"
 
+#include "link/Progress.h"
 #include "link/SystemTransportOpener.h"
+#include "link/WaitPacing.h"
 
 namespace norvane {
 
@@ -14,9 +16,14 @@ LinkLayer::~LinkLayer() = default;
 
 std::unique_ptr<PrinterLink> LinkLayer::OpenLink(InterfaceKind kind)
 {
-    auto transport = m_opener->open(kind, m_settings, m_timeouts);
-    if (!transport)
+    // A request to stop made after the previous link's last wait was meant for that operation, not this one.
+    m_progress.TakeCancelRequest();
+    WaitPacing pacing(m_progress, m_timeouts.showWaitingAfter);
+    auto transport = m_opener->open(kind, m_settings, m_timeouts, pacing);
+    if (!transport) {
+        m_progress.HideWaiting();
         return nullptr;
+    }
     ReceiveRing* ring = ringOf(kind);
     if (ring)
         ring->clear();

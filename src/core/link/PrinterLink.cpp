@@ -2,6 +2,7 @@
 
 #include "link/Progress.h"
 #include "link/ReceiveRing.h"
+#include "link/WaitPacing.h"
 
 #include <algorithm>
 #include <array>
@@ -40,8 +41,6 @@ PrinterLink::PrinterLink(InterfaceKind kind, std::unique_ptr<Transport> transpor
     : m_kind(kind), m_transport(std::move(transport)), m_ring(ring), m_progress(progress), m_readTimeout(readTimeout),
       m_showWaitingAfter(showWaitingAfter)
 {
-    // A request made after the previous link's last wait was meant for that operation, not for this one.
-    m_progress.TakeCancelRequest();
 }
 
 PrinterLink::~PrinterLink()
@@ -109,12 +108,12 @@ bool PrinterLink::fetch(std::chrono::milliseconds timeout)
 {
     const auto start = m_transport->now();
     const auto deadline = start + timeout;
-    bool toldLongWait = false;
+    WaitPacing pacing(m_progress, m_showWaitingAfter);
     std::array<std::uint8_t, 4096> buffer{};
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - m_transport->now());
         const FetchResult fetched =
-            m_transport->fetch(buffer.data(), fetchSize(m_kind), std::clamp(left, left.zero(), kWaitSlice));
+            m_transport->fetch(buffer.data(), fetchSize(m_kind), std::clamp(left, left.zero(), WaitPacing::kSlice));
         if (fetched.count > 0) {
             m_ring->append(buffer.data(), fetched.count);
             return true;
@@ -122,13 +121,10 @@ bool PrinterLink::fetch(std::chrono::milliseconds timeout)
         const auto now = m_transport->now();
         if (fetched.ended || now >= deadline)
             return false;
-        if (!toldLongWait && now - start >= m_showWaitingAfter) {
-            toldLongWait = true;
-            m_progress.ShowWaiting();
-        }
-        passEvents();
-        if (m_cancelled)
+        if (!pacing.between(now - start)) {
+            m_cancelled = true;
             return false;
+        }
     }
 }
 

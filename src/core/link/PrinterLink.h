@@ -15,15 +15,13 @@ class ReceiveRing;
 
 /// One opened link for the length of one printer operation. Closes itself when destroyed.
 ///
-/// Every wait for input is cut into slices of at most kWaitSlice, with an event pass of the progress view
+/// Every wait for input is cut into slices of at most WaitPacing::kSlice, with an event pass of the progress view
 /// between them, so the window keeps painting however long the printer takes. A wait that lasts
 /// `showWaitingAfter` tells the progress view. When the view asks to stop waiting, the current wait ends as a
 /// time-out and every further read and wait of this link fails at once; writes still go out whole.
 class PrinterLink
 {
 public:
-    static constexpr std::chrono::milliseconds kWaitSlice{50};
-
     PrinterLink(InterfaceKind kind, std::unique_ptr<Transport> transport, ReceiveRing* ring, Progress& progress,
                 std::chrono::milliseconds readTimeout, std::chrono::milliseconds showWaitingAfter);
     ~PrinterLink();

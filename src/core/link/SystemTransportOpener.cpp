@@ -9,7 +9,7 @@
 namespace norvane {
 
 std::unique_ptr<Transport> SystemTransportOpener::open(InterfaceKind kind, const LinkSettings& settings,
-                                                       const LinkTimeouts& timeouts)
+                                                       const LinkTimeouts& timeouts, WaitPacing& pacing)
 {
     switch (kind) {
     case InterfaceKind::Usb:
@@ -22,7 +22,7 @@ std::unique_ptr<Transport> SystemTransportOpener::open(InterfaceKind kind, const
         return DeviceFileTransport::open(LptDevicePath(settings.parallel.portName),
                                          DeviceFileTransport::Access::WriteOnly);
     case InterfaceKind::Ethernet:
-        return TcpTransport::TcpConnect(settings.ethernet.host, settings.ethernet.port, timeouts);
+        return TcpTransport::TcpConnect(settings.ethernet.host, settings.ethernet.port, timeouts, pacing);
     }
     return nullptr;
 }

@@ -11,8 +11,8 @@ class SystemTransportOpener : public TransportOpener
 public:
     explicit SystemTransportOpener(UsbDeviceRoots usbRoots = {}) : m_usbRoots(std::move(usbRoots)) {}
 
-    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings,
-                                    const LinkTimeouts& timeouts) override;
+    std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings, const LinkTimeouts& timeouts,
+                                    WaitPacing& pacing) override;
 
 private:
     UsbDeviceRoots m_usbRoots;

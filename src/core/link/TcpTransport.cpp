@@ -1,5 +1,6 @@
 #include "link/TcpTransport.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -11,14 +12,30 @@ namespace norvane {
 
 namespace {
 
-UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout)
+/// Waits for the connection in the pacing's slices; false on time-out or when the user stops waiting.
+bool waitForConnection(int fd, std::chrono::milliseconds timeout, WaitPacing& pacing)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(start + timeout - std::chrono::steady_clock::now());
+        if (left <= left.zero())
+            return false;
+        if (waitForFd(fd, POLLOUT, std::min(left, WaitPacing::kSlice)))
+            return true;
+        if (!pacing.between(std::chrono::steady_clock::now() - start))
+            return false;
+    }
+}
+
+UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout, WaitPacing& pacing)
 {
     UniqueFd socket(
         ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol));
     if (!socket.isValid())
         return {};
     if (::connect(socket.get(), address.ai_addr, address.ai_addrlen) != 0) {
-        if (errno != EINPROGRESS || !waitForFd(socket.get(), POLLOUT, timeout))
+        if (errno != EINPROGRESS || !waitForConnection(socket.get(), timeout, pacing))
             return {};
         int error = 0;
         socklen_t size = sizeof error;
@@ -34,14 +51,14 @@ UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout)
 } // namespace
 
 std::unique_ptr<TcpTransport> TcpTransport::TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts,
-                                                       const AddressLookup& lookup)
+                                                       WaitPacing& pacing, const AddressLookup& lookup)
 {
     if (host.isEmpty() || port <= 0 || port > 65535)
         return nullptr;
-    const AddressList found = ResolveHost(host.toUtf8(), port, timeouts.ethernet, lookup);
+    const AddressList found = ResolveHost(host.toUtf8(), port, timeouts.ethernet, pacing, lookup);
     UniqueFd socket;
     for (const addrinfo* address = found.get(); address && !socket.isValid(); address = address->ai_next)
-        socket = connectTo(*address, timeouts.ethernet);
+        socket = connectTo(*address, timeouts.ethernet, pacing);
     if (!socket.isValid())
         return nullptr;
     return std::unique_ptr<TcpTransport>(new TcpTransport(std::move(socket), timeouts));

@@ -4,6 +4,7 @@
 #include "link/LinkTimeouts.h"
 #include "link/PosixIo.h"
 #include "link/Transport.h"
+#include "link/WaitPacing.h"
 
 #include <QString>
 
@@ -13,10 +14,10 @@ namespace norvane {
 class TcpTransport : public Transport
 {
 public:
-    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable, or when the
-    /// name is not resolved or the connection not made within the Ethernet time-out.
+    /// Resolves a name or takes a dotted address; null when refused, unreachable, unresolvable, when the name is
+    /// not resolved or the connection not made within the Ethernet time-out, or when the user stops the wait.
     static std::unique_ptr<TcpTransport> TcpConnect(const QString& host, int port, const LinkTimeouts& timeouts,
-                                                    const AddressLookup& lookup = ::getaddrinfo);
+                                                    WaitPacing& pacing, const AddressLookup& lookup = ::getaddrinfo);
 
     /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
     /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.

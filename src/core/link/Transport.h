@@ -11,6 +11,7 @@ namespace norvane {
 
 struct LinkSettings;
 struct LinkTimeouts;
+class WaitPacing;
 
 /// What one wait for input brought.
 struct FetchResult
@@ -37,13 +38,14 @@ public:
     virtual std::chrono::steady_clock::time_point now() const { return std::chrono::steady_clock::now(); }
 };
 
-/// Opens the transport of a kind with the current settings; null when the link cannot be opened.
+/// Opens the transport of a kind with the current settings; null when the link cannot be opened. An open that
+/// waits (a network connection) paces its wait with `pacing` and gives up when the user stops it.
 class TransportOpener
 {
 public:
     virtual ~TransportOpener() = default;
     virtual std::unique_ptr<Transport> open(InterfaceKind kind, const LinkSettings& settings,
-                                            const LinkTimeouts& timeouts) = 0;
+                                            const LinkTimeouts& timeouts, WaitPacing& pacing) = 0;
 };
 
 } // namespace norvane

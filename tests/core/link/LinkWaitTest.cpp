@@ -1,5 +1,6 @@
 #include "ScriptedTransport.h"
 #include "link/LinkLayer.h"
+#include "link/WaitPacing.h"
 #include "protocol/CommandDispatcher.h"
 #include "protocol/PrinterStatus.h"
 
@@ -33,7 +34,7 @@ TEST_F(LinkWaitTest, aSilentReadWaitsItsWholeTimeoutInSlicesWithAnEventPassBetwe
     std::uint8_t byte = 0;
     EXPECT_FALSE(link->ReadByte(byte));
     EXPECT_EQ(s.device->clock, s.links.timeouts().usbRead);
-    EXPECT_GE(s.device->emptyFetches, s.links.timeouts().usbRead / PrinterLink::kWaitSlice);
+    EXPECT_GE(s.device->emptyFetches, s.links.timeouts().usbRead / WaitPacing::kSlice);
     EXPECT_EQ(s.recorder.eventPasses, s.device->emptyFetches - 1);
     EXPECT_EQ(s.recorder.calls, QStringList{"waiting"});
     link.reset();
@@ -42,7 +43,7 @@ TEST_F(LinkWaitTest, aSilentReadWaitsItsWholeTimeoutInSlicesWithAnEventPassBetwe
 
 TEST_F(LinkWaitTest, aWaitShorterThanTheThresholdKeepsPaintingButShowsNothing)
 {
-    answerAfter(s.links.timeouts().showWaitingAfter - PrinterLink::kWaitSlice, "A");
+    answerAfter(s.links.timeouts().showWaitingAfter - WaitPacing::kSlice, "A");
     auto link = s.links.OpenLink(InterfaceKind::Ethernet);
     std::uint8_t byte = 0;
     ASSERT_TRUE(link->ReadByte(byte));
@@ -115,7 +116,7 @@ TEST_F(LinkWaitTest, aCancelAskedForWhileNoLinkWaitsDoesNotReachTheNextLink)
 {
     s.recorder.cancel();
     auto link = s.links.OpenLink(InterfaceKind::Usb);
-    answerAfter(PrinterLink::kWaitSlice * 3, "A");
+    answerAfter(WaitPacing::kSlice * 3, "A");
     std::uint8_t byte = 0;
     EXPECT_TRUE(link->ReadByte(byte));
 }

@@ -1,5 +1,7 @@
 #include "link/TcpTransport.h"
+#include "RefusingPort.h"
 #include "link/PosixIo.h"
+#include "link/Progress.h"
 
 #include <arpa/inet.h>
 #include <condition_variable>
@@ -35,6 +37,31 @@ struct Listener
 
     UniqueFd socket;
     int port = 0;
+};
+
+/// Pacing for connects that nobody stops.
+struct Pacing
+{
+    Progress progress;
+    WaitPacing pacing{progress, LinkTimeouts{}.showWaitingAfter};
+};
+
+/// A view whose user stops the first wait that lasts long enough to be shown.
+class StoppingView : public ProgressView
+{
+public:
+    void showBar() override {}
+    void setBarPosition(int) override {}
+    void hideBar() override {}
+    void passEvents() override {}
+    void showWaiting() override
+    {
+        ++shown;
+        requestCancel();
+    }
+    void hideWaiting() override {}
+
+    int shown = 0;
 };
 
 LinkTimeouts shortTimeouts()
@@ -87,39 +114,60 @@ struct HeldNameServer
 
 TEST(TcpTransportTest, connectsByAddressOrByNameAndFailsWhenRefused)
 {
+    Pacing paced;
     Listener listener;
-    EXPECT_TRUE(TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts()));
-    EXPECT_TRUE(TcpTransport::TcpConnect("localhost", listener.port, shortTimeouts()));
+    EXPECT_TRUE(TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts(), paced.pacing));
+    EXPECT_TRUE(TcpTransport::TcpConnect("localhost", listener.port, shortTimeouts(), paced.pacing));
 
-    const int closedPort = Listener().port; // its listener is gone again
-    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", closedPort, shortTimeouts()), nullptr);
-    EXPECT_EQ(TcpTransport::TcpConnect("", listener.port, shortTimeouts()), nullptr);
-    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", 0, shortTimeouts()), nullptr);
+    const test::RefusingPort refusing;
+    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", refusing.port(), shortTimeouts(), paced.pacing), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("", listener.port, shortTimeouts(), paced.pacing), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("127.0.0.1", 0, shortTimeouts(), paced.pacing), nullptr);
 }
 
 TEST(TcpTransportTest, aNameIsLookedUpAndOneNotResolvedWithinTheTimeoutFailsTheConnect)
 {
+    Pacing paced;
     Listener listener;
     HeldNameServer answering;
     answering.release();
-    EXPECT_TRUE(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), answering.lookup()));
+    EXPECT_TRUE(
+        TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), paced.pacing, answering.lookup()));
 
     const AddressLookup unknown = [](const char*, const char*, const addrinfo*, addrinfo**) {
         return EAI_NONAME;
     };
-    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), unknown), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), paced.pacing, unknown), nullptr);
 
     // The lookup outlives the connect that gave up on it, and ends on its own when it can.
     HeldNameServer held;
-    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), held.lookup()), nullptr);
+    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, shortTimeouts(), paced.pacing, held.lookup()),
+              nullptr);
+    held.release();
+    EXPECT_TRUE(held.waitUntilAnswered());
+}
+
+TEST(TcpTransportTest, theUserCanStopWaitingForANameAndTheWaitIsShownMeanwhile)
+{
+    Listener listener;
+    StoppingView view;
+    Progress progress;
+    progress.setView(&view);
+    WaitPacing pacing(progress, 0ms);
+    LinkTimeouts timeouts;
+    timeouts.ethernet = 1h;
+    HeldNameServer held;
+    EXPECT_EQ(TcpTransport::TcpConnect("printer.test", listener.port, timeouts, pacing, held.lookup()), nullptr);
+    EXPECT_EQ(view.shown, 1);
     held.release();
     EXPECT_TRUE(held.waitUntilAnswered());
 }
 
 TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
 {
+    Pacing paced;
     Listener listener;
-    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, LinkTimeouts{});
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, LinkTimeouts{}, paced.pacing);
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept();
 
@@ -143,8 +191,9 @@ TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
 
 TEST(TcpTransportTest, aPrinterThatStopsReadingFailsTheWriteAfterTheBoundedRetries)
 {
+    Pacing paced;
     Listener listener;
-    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts());
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts(), paced.pacing);
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept(); // accepted, never read
     const QByteArray chunk(64 * 1024 * 1024, 'x');
@@ -153,8 +202,9 @@ TEST(TcpTransportTest, aPrinterThatStopsReadingFailsTheWriteAfterTheBoundedRetri
 
 TEST(TcpTransportTest, fetchTakesWhatArrivedAndEndsOnTimeoutOrWhenThePrinterCloses)
 {
+    Pacing paced;
     Listener listener;
-    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts());
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, shortTimeouts(), paced.pacing);
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept();
     std::uint8_t buffer[4096];
