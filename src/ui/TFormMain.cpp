@@ -1,5 +1,6 @@
 #include "TFormMain.h"
 
+#include "ClockFormat.h"
 #include "ConfigurationPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
@@ -190,7 +191,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         const char* caption;
         void (TFormMain::*click)();
     };
-    // The buttons of later features are in place and do nothing yet.
+    // The buttons of later features are in place, disabled until they do something.
     const FunctionButton buttons[] = {
         {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
         {"ButtonDump", "Dump Text", nullptr},
@@ -210,8 +211,12 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
     for (const FunctionButton& button : buttons) {
         auto* widget = Named<QPushButton>(button.name, QLatin1StringView(button.caption));
         layout->addWidget(widget);
-        if (button.click)
+        if (button.click) {
             connect(widget, &QPushButton::clicked, this, button.click);
+        } else {
+            widget->setEnabled(false);
+            widget->setToolTip(QStringLiteral("This function is not available yet."));
+        }
     }
     group->findChild<QPushButton*>(QStringLiteral("ButtonEthernet"))->hide();
     return group;
@@ -364,7 +369,8 @@ void TFormMain::ButtonActEmulationClick()
 
 void TFormMain::Timer1Timer()
 {
-    m_clockPanel->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    const QLocale locale = QLocale::system();
+    m_clockPanel->setText(locale.toString(QDateTime::currentDateTime(), ClockFormat(locale)));
 }
 
 void TFormMain::ScrollBar1Change(int position)
