@@ -19,6 +19,21 @@ constexpr int kGridColumnsPerColumn = 4;
 
 } // namespace
 
+QString CaptionText(const QWidget& control)
+{
+    const QWidget* parent = control.parentWidget();
+    const QList<QLabel*> labels = parent ? parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly) : QList<QLabel*>();
+    for (const QLabel* label : labels) {
+        if (label->buddy() == &control) {
+            QString caption = label->text().trimmed();
+            if (caption.endsWith(u':'))
+                caption.chop(1);
+            return caption;
+        }
+    }
+    return control.objectName();
+}
+
 QLabel* NewLabel(const char* name, const QString& text)
 {
     return Named<QLabel>(name, text);

@@ -38,6 +38,10 @@ inline void SetEnabledWithCaption(QWidget& control, bool enabled)
     }
 }
 
+/// The caption of `control` as the user reads it, without its colon: the text of its buddy label (see
+/// `CaptionFor`), or the control's name when it has none.
+QString CaptionText(const QWidget& control);
+
 /// Selects item `index` of a list, or no item when the list has none of that index.
 inline void ShowListItem(QComboBox& list, int index)
 {

@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 #include "RadioGroup.h"
+#include "RefusingPort.h"
 #include "TActiveEmu.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
 #include "WidgetDriving.h"
 #include "protocol/PrinterPassword.h"
-#include "RefusingPort.h"
 
 #include <QLineEdit>
 
@@ -50,6 +50,7 @@ TEST_F(PrinterFunctionTest, getStatusShowsTheStateThatOutranksTheOthersAndKeepsI
     Click(*window, "ButtonGetStatus");
     EXPECT_EQ(printerStatusText(), "Cover Open");
     EXPECT_EQ(prompts.messages, QStringList{"Data Receiving Error"});
+    EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
 }
 
 TEST_F(PrinterFunctionTest, aFailedOperationShowsExactlyOneMessage)
@@ -151,8 +152,9 @@ TEST_F(PrinterFunctionTest, passwordSetupRefusesAWrongOldOrAnUnsendableNewPasswo
     });
     Click(*window, "ButtonPassword");
 
-    EXPECT_EQ(prompts.messages,
-              QStringList({"Incorrect", NewPasswordProblem("a\"b"), "The password may hold Latin-1 characters only."}));
+    EXPECT_EQ(prompts.messages, QStringList({"Incorrect", NewPasswordProblem("a\"b"),
+                                             "\"New Password\" may hold Latin-1 characters only."}));
+    EXPECT_EQ(prompts.kinds, QList<ui::MessageKind>(3, ui::MessageKind::Error));
     EXPECT_FALSE(receivedAfterAMoment().contains("DIAGNOSTIC PASSWORD"));
 }
 
