@@ -444,16 +444,16 @@ TEST_F(WirelessTabInMainWindowTest, setSendsTheTabWithANewCertificateOrNothingFo
     prompts.openFiles << certificate.fileName();
     Click(*window, "btnWiFiSrvCerBrowse");
     Click(*window, "ButtonConfigSet");
-    ASSERT_TRUE(printerReceived("DLCERT 1,\"NEWCA.PEM\",27,-----BEGIN CERTIFICATE-----\r\n"));
-    EXPECT_TRUE(sim.printer.received().contains("WLAN EAP 1,1,\"jdoe\",\"s3cret!\"\r\n"));
-    EXPECT_TRUE(sim.printer.received().contains("WLAN DHCP\r\n"));
+    const QByteArray sent = deliveredBytes();
+    EXPECT_TRUE(sent.contains("DLCERT 1,\"NEWCA.PEM\",27,-----BEGIN CERTIFICATE-----\r\n"));
+    EXPECT_TRUE(sent.contains("WLAN EAP 1,1,\"jdoe\",\"s3cret!\"\r\n"));
+    EXPECT_TRUE(sent.contains("WLAN DHCP\r\n"));
 
-    sim.printer.clearLogs();
+    clearPrinterLogs();
     Choose(Child<QComboBox>(*window, "ComboBoxWiFiEncryption"), kWep1);
     Child<QLineEdit>(*window, "EditWiFiKey").setText(QStringLiteral("abc"));
     Click(*window, "ButtonConfigSet");
     EXPECT_EQ(prompts.messages, QStringList{"The length is invalid!!"});
     EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
-    QTest::qWait(100);
-    EXPECT_FALSE(sim.printer.received().contains("WLAN"));
+    EXPECT_FALSE(deliveredBytes().contains("WLAN"));
 }
