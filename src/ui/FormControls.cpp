@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace norvane::ui {
 
@@ -71,7 +72,9 @@ FormColumn::FormColumn(QGridLayout& grid, int index) : m_grid(grid), m_column(in
 void FormColumn::addRow(QLabel* caption, QWidget* control, QWidget* beside)
 {
     m_grid.addWidget(caption, m_row, m_column);
-    control->setFixedWidth(kControlWidth);
+    // A list whose longest item is wider than the column's controls gets the room to show it whole.
+    const auto* list = qobject_cast<QComboBox*>(control);
+    control->setFixedWidth(list ? std::max(kControlWidth, list->sizeHint().width()) : kControlWidth);
     m_grid.addWidget(control, m_row, m_column + 1);
     if (beside) {
         if (!qobject_cast<QLabel*>(beside))

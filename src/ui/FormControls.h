@@ -56,8 +56,8 @@ QLineEdit* NewReadOnlyEdit(const char* name);
 QComboBox* NewList(const char* name, const QStringList& items);
 
 /// Rows of a caption, a control and an optional widget beside it (a unit, a hint, a second value) in
-/// three columns of a grid, so that the controls of a tab line up. Controls get fixed widths; labels
-/// beside them keep their own.
+/// three columns of a grid, so that the controls of a tab line up. Controls get one fixed width, lists
+/// wider when their longest item needs it; labels beside them keep their own.
 class FormColumn
 {
 public:

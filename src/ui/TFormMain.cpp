@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMargins>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -36,6 +37,9 @@ namespace {
 // The top row and the pages sit at fixed places, because the scroll bar moves them by setting their tops;
 // the pages are as small as their contents allow, so the fixed window is no larger than it needs to be.
 constexpr int kTopRowHeight = 48;
+/// Inside the row's groups, below their titles: little enough room at the bottom for a list or a button to keep
+/// its full height.
+constexpr QMargins kTopGroupMargins{6, 0, 6, 2};
 constexpr int kTopRowWidth = 600;
 constexpr int kContentMargin = 4;
 constexpr int kFunctionColumnWidth = 196;
@@ -128,7 +132,7 @@ void TFormMain::buildTopRow(QWidget& content)
     for (const char* name : kLanguageNames)
         comboBoxLanguage->addItem(QLatin1StringView(name));
     auto* languageLayout = new QHBoxLayout(m_groupBoxLanguage);
-    languageLayout->setContentsMargins(6, 0, 6, 4);
+    languageLayout->setContentsMargins(kTopGroupMargins);
     languageLayout->addWidget(comboBoxLanguage);
 
     m_radioGroupUnit =
@@ -146,7 +150,7 @@ void TFormMain::buildTopRow(QWidget& content)
     m_buttonInterFace = Named<QPushButton>("ButtonInterFace", QStringLiteral("Setup"));
     m_buttonInterFace->setEnabled(false);
     auto* interfaceLayout = new QHBoxLayout(m_groupBoxInterFace);
-    interfaceLayout->setContentsMargins(6, 0, 6, 4);
+    interfaceLayout->setContentsMargins(kTopGroupMargins);
     interfaceLayout->addWidget(m_comboBoxInterFace, 1);
     interfaceLayout->addWidget(m_buttonInterFace);
     connect(m_comboBoxInterFace, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxInterFaceChange);
