@@ -2,6 +2,7 @@
 
 #include "FormControls.h"
 #include "ItemText.h"
+#include "Latin1Text.h"
 #include "OperationRunner.h"
 #include "UserPrompts.h"
 #include "protocol/BluetoothScan.h"
@@ -20,8 +21,6 @@ namespace norvane::ui {
 
 namespace {
 
-/// The record's name and PIN fields keep one byte for their end.
-constexpr int kIdentityLength = 31;
 constexpr int kNameColumn = 0;
 constexpr int kAddressColumn = 1;
 
@@ -44,9 +43,9 @@ BluetoothTab::BluetoothTab(OperationRunner& runner, QWidget* parent) : ConfigTab
 QWidget* BluetoothTab::buildLocalInformation()
 {
     m_editBTName = Named<QLineEdit>("EditBTName");
-    m_editBTName->setMaxLength(kIdentityLength);
+    m_editBTName->setMaxLength(TextCapacity(&PrinterConfig::btName));
     m_editBTPinCode = Named<QLineEdit>("EditBTPinCode");
-    m_editBTPinCode->setMaxLength(kIdentityLength);
+    m_editBTPinCode->setMaxLength(TextCapacity(&PrinterConfig::btPinCode));
     m_editBTMACAddress = Named<QLineEdit>("EditBTMACAddress");
     m_editBTSoftware = Named<QLineEdit>("EditBTSoftware");
 
@@ -110,11 +109,9 @@ void BluetoothTab::showConfig(const PrinterConfig& record, const PageUnits&)
     m_editBTSoftware->setText(present ? ShownText(record.btVersion) : QString());
 }
 
-bool BluetoothTab::takeConfig(PrinterConfig& record, const PageUnits&, QString&)
+bool BluetoothTab::takeConfig(PrinterConfig& record, const PageUnits&, QString& error)
 {
-    TakeText(m_editBTPinCode->text(), record.btPinCode);
-    TakeText(m_editBTName->text(), record.btName);
-    return true;
+    return TakeText(*m_editBTPinCode, record.btPinCode, error) && TakeText(*m_editBTName, record.btName, error);
 }
 
 void BluetoothTab::ScanBTClick()
@@ -125,7 +122,7 @@ void BluetoothTab::ScanBTClick()
     if (result != ResultCode::Success)
         return;
     if (!scan.moduleFound) {
-        m_runner.prompts().showMessage(QStringLiteral("Can't find Bluetooth module!"));
+        m_runner.prompts().showMessage(MessageKind::Information, QStringLiteral("Can't find Bluetooth module!"));
         return;
     }
     for (const BluetoothDevice& device : scan.devices)
@@ -146,8 +143,9 @@ void BluetoothTab::BlueToothMasterClick()
     const QString text = m_editBTMAC_d->text();
     QByteArray address = text.toLatin1();
     // The printer takes the address between quotes that have no escape.
-    if (QString::fromLatin1(address) != text || !QuotableText(address)) {
-        m_runner.prompts().showMessage(QStringLiteral("The device MAC address cannot be sent to the printer: it holds "
+    if (!IsLatin1(text) || !QuotableText(address)) {
+        m_runner.prompts().showMessage(MessageKind::Error,
+                                       QStringLiteral("The device MAC address cannot be sent to the printer: it holds "
                                                       "a double quote, a control character or a character the "
                                                       "printer does not know."));
         return;

@@ -177,13 +177,13 @@ void ConfigurationPage::ButtonConfigSetClick()
         return;
     QString error;
     if (!TakeConfig(write.config, error)) {
-        m_runner.prompts().showMessage(error);
+        m_runner.prompts().showMessage(MessageKind::Error, error);
         return;
     }
     write.certificates = m_wireless->certificatePaths();
     const int page = m_pageControl2->currentIndex();
     if (const auto field = UnsendableTextField(write, page)) {
-        m_runner.prompts().showMessage(UnsendableTextMessage(*field));
+        m_runner.prompts().showMessage(MessageKind::Error, UnsendableTextMessage(*field));
         return;
     }
     m_runner.RunOperation<OperationCode::WriteConfigurationPage>(write, page);
@@ -200,12 +200,12 @@ void ConfigurationPage::SaveConfigFile()
     PrinterConfig taken = m_mainRecord;
     QString error;
     if (!TakeConfig(taken, error)) {
-        prompts.showMessage(error);
+        prompts.showMessage(MessageKind::Error, error);
         return;
     }
     m_mainRecord = taken;
     if (!SaveDcfFile(path, {m_mainRecord, pageUnits().unit, m_statusFlags}, error))
-        prompts.showMessage(QStringLiteral("The configuration was not saved: %1").arg(error));
+        prompts.showMessage(MessageKind::Error, QStringLiteral("The configuration was not saved: %1").arg(error));
 }
 
 void ConfigurationPage::LoadConfigFile()
@@ -219,7 +219,7 @@ void ConfigurationPage::LoadConfigFile()
     const auto image = ReadWholeFile(path, kDcfFileSize, error);
     DcfContents contents;
     if (!image || !ReadDcf(*image, contents, error)) {
-        prompts.showMessage(error);
+        prompts.showMessage(MessageKind::Error, error);
         return;
     }
     // The unit first, so the lengths are shown in the unit they were saved in; a unit other than the two

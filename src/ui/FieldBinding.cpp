@@ -1,8 +1,9 @@
 #include "FieldBinding.h"
 
+#include "ItemText.h"
+
 #include <QComboBox>
 #include <QLineEdit>
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,14 +12,6 @@
 namespace norvane::ui {
 
 namespace {
-
-/// A length limit restrains typing only: a value from the printer or a file is shown whole, so a speed of 1.5
-/// is not cut to "1." and then sent as 1.
-void showText(QLineEdit& edit, int typedLimit, const QString& text)
-{
-    edit.setMaxLength(std::max(typedLimit, static_cast<int>(text.size())));
-    edit.setText(text);
-}
 
 QString decimalText(float value, const QLocale& locale)
 {
@@ -73,7 +66,8 @@ showItem(QLineEdit& edit, ConfigItem<Value> PrinterConfig::*item, Format format)
 {
     return [&edit, item, format, typedLimit = edit.maxLength()](const PrinterConfig& record, const PageUnits& units) {
         const ConfigItem<Value>& value = record.*item;
-        showText(edit, typedLimit, value.isSet() ? format(value.value, record, units) : QString());
+        // Whole, so a speed of 1.5 is not cut to "1." and then sent as 1.
+        ShowWhole(edit, typedLimit, value.isSet() ? format(value.value, record, units) : QString());
     };
 }
 

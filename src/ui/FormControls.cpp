@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace norvane::ui {
 
@@ -18,6 +19,21 @@ constexpr int kColumnGap = 32;
 constexpr int kGridColumnsPerColumn = 4;
 
 } // namespace
+
+QString CaptionText(const QWidget& control)
+{
+    const QWidget* parent = control.parentWidget();
+    const QList<QLabel*> labels = parent ? parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly) : QList<QLabel*>();
+    for (const QLabel* label : labels) {
+        if (label->buddy() == &control) {
+            QString caption = label->text().trimmed();
+            if (caption.endsWith(u':'))
+                caption.chop(1);
+            return caption;
+        }
+    }
+    return control.objectName();
+}
 
 QLabel* NewLabel(const char* name, const QString& text)
 {
@@ -56,7 +72,9 @@ FormColumn::FormColumn(QGridLayout& grid, int index) : m_grid(grid), m_column(in
 void FormColumn::addRow(QLabel* caption, QWidget* control, QWidget* beside)
 {
     m_grid.addWidget(caption, m_row, m_column);
-    control->setFixedWidth(kControlWidth);
+    // A list whose longest item is wider than the column's controls gets the room to show it whole.
+    const auto* list = qobject_cast<QComboBox*>(control);
+    control->setFixedWidth(list ? std::max(kControlWidth, list->sizeHint().width()) : kControlWidth);
     m_grid.addWidget(control, m_row, m_column + 1);
     if (beside) {
         if (!qobject_cast<QLabel*>(beside))

@@ -38,6 +38,10 @@ inline void SetEnabledWithCaption(QWidget& control, bool enabled)
     }
 }
 
+/// The caption of `control` as the user reads it, without its colon: the text of its buddy label (see
+/// `CaptionFor`), or the control's name when it has none.
+QString CaptionText(const QWidget& control);
+
 /// Selects item `index` of a list, or no item when the list has none of that index.
 inline void ShowListItem(QComboBox& list, int index)
 {
@@ -52,8 +56,8 @@ QLineEdit* NewReadOnlyEdit(const char* name);
 QComboBox* NewList(const char* name, const QStringList& items);
 
 /// Rows of a caption, a control and an optional widget beside it (a unit, a hint, a second value) in
-/// three columns of a grid, so that the controls of a tab line up. Controls get fixed widths; labels
-/// beside them keep their own.
+/// three columns of a grid, so that the controls of a tab line up. Controls get one fixed width, lists
+/// wider when their longest item needs it; labels beside them keep their own.
 class FormColumn
 {
 public:

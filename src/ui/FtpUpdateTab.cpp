@@ -16,12 +16,6 @@ namespace norvane::ui {
 
 namespace {
 
-// The record's text fields keep one byte for their end.
-constexpr int kServerLength = 63;
-constexpr int kUserLength = 31;
-constexpr int kPasswordLength = 31;
-constexpr int kPathLength = 127;
-constexpr int kDescriptionFileLength = 39;
 constexpr int kSampleLines = 6;
 
 /// A description file as the printer fetches it from the FTP server.
@@ -50,13 +44,13 @@ void addRow(QGridLayout& grid, int row, QWidget& field, const char* caption)
 FtpUpdateTab::FtpUpdateTab(QWidget* parent) : ConfigTab(parent)
 {
     setObjectName(QStringLiteral("tsFtpUpd"));
-    m_edtFtpSrvIp = lineEdit("edtFtpSrvIp", kServerLength);
-    m_edtFtpUser = lineEdit("edtFtpUser", kUserLength);
-    m_edtFtpPswd = lineEdit("edtFtpPswd", kPasswordLength);
-    m_edtFtpPath = lineEdit("edtFtpPath", kPathLength);
+    m_edtFtpSrvIp = lineEdit("edtFtpSrvIp", TextCapacity(&PrinterConfig::ftpServer));
+    m_edtFtpUser = lineEdit("edtFtpUser", TextCapacity(&PrinterConfig::ftpUser));
+    m_edtFtpPswd = lineEdit("edtFtpPswd", TextCapacity(&PrinterConfig::ftpPassword));
+    m_edtFtpPath = lineEdit("edtFtpPath", TextCapacity(&PrinterConfig::ftpPath));
     m_cbxFtpcEnabled = Named<QComboBox>("cbxFtpcEnabled");
     m_cbxFtpcEnabled->addItems({QStringLiteral("Disable"), QStringLiteral("Enable")});
-    m_edtDescriptFile = lineEdit("edtDescriptFile", kDescriptionFileLength);
+    m_edtDescriptFile = lineEdit("edtDescriptFile", TextCapacity(&PrinterConfig::ftpDescriptionFile));
 
     auto* grid = new QGridLayout;
     addRow(*grid, 0, *m_edtFtpSrvIp, "FTP Server:");
@@ -103,19 +97,22 @@ void FtpUpdateTab::showConfig(const PrinterConfig& c, const PageUnits&)
     m_edtFtpPswd->setText(ShownText(c.ftpPassword));
 }
 
-bool FtpUpdateTab::takeConfig(PrinterConfig& c, const PageUnits&, QString&)
+bool FtpUpdateTab::takeConfig(PrinterConfig& c, const PageUnits&, QString& error)
 {
     // Every text is written, an empty one too, so the printer forgets what the page leaves empty. A list
     // without a choice (a printer that did not report it) has no number to send.
     c.ftpEnable.valid = 0;
     if (const int enable = m_cbxFtpcEnabled->currentIndex(); enable >= 0)
         c.ftpEnable.set(enable);
-    c.ftpServer.setText(m_edtFtpSrvIp->text().toLatin1());
-    c.ftpPath.setText(m_edtFtpPath->text().toLatin1());
-    c.ftpDescriptionFile.setText(m_edtDescriptFile->text().toLatin1());
-    c.ftpUser.setText(m_edtFtpUser->text().toLatin1());
-    c.ftpPassword.setText(m_edtFtpPswd->text().toLatin1());
-    return true;
+    const auto take = [&error](const QLineEdit& edit, auto& item) {
+        const std::optional<QByteArray> bytes = FieldBytes(edit, error);
+        if (bytes)
+            item.setText(*bytes);
+        return bytes.has_value();
+    };
+    return take(*m_edtFtpSrvIp, c.ftpServer) && take(*m_edtFtpPath, c.ftpPath) &&
+           take(*m_edtDescriptFile, c.ftpDescriptionFile) && take(*m_edtFtpUser, c.ftpUser) &&
+           take(*m_edtFtpPswd, c.ftpPassword);
 }
 
 void FtpUpdateTab::maskSecrets()

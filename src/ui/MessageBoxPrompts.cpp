@@ -18,9 +18,10 @@ QWidget* owner()
 
 } // namespace
 
-void MessageBoxPrompts::showMessage(const QString& text)
+void MessageBoxPrompts::showMessage(MessageKind kind, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, owner());
+    const QMessageBox::Icon icon = kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, m_title, text, QMessageBox::Ok, owner());
     box.exec();
 }
 

@@ -12,7 +12,7 @@ class MessageBoxPrompts : public UserPrompts
 public:
     explicit MessageBoxPrompts(QString title) : m_title(std::move(title)) {}
 
-    void showMessage(const QString& text) override;
+    void showMessage(MessageKind kind, const QString& text) override;
     QString chooseOpenFile(const QString& filter) override;
     QString chooseSaveFile(const QString& filter, const QString& defaultSuffix) override;
 

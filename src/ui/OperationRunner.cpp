@@ -24,7 +24,7 @@ ResultCode OperationRunner::run(const std::function<ResultCode(InterfaceKind)>& 
     });
     const ResultCode result = operation(m_currentKind());
     if (result != ResultCode::Success)
-        m_prompts.showMessage(ResultMessage(result));
+        m_prompts.showMessage(MessageKind::Error, ResultMessage(result));
     return result;
 }
 

@@ -2,8 +2,11 @@
 
 #include "DialogButtons.h"
 #include "PortNumber.h"
+#include "link/DevicePaths.h"
 
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,26 +17,43 @@ constexpr int kLptPortCount = 4;
 }
 
 TFormLPTSetup::TFormLPTSetup(ParallelLinkSettings& record, QWidget* parent)
-    : QDialog(parent), m_record(record), m_comboBoxLPT(new QComboBox)
+    : QDialog(parent), m_record(record), m_comboBoxLPT(new QComboBox), m_labelLptDevice(new QLabel)
 {
     setObjectName(QStringLiteral("FormLPTSetup"));
     setWindowTitle(QStringLiteral("LPT Setup"));
 
+    auto* label = new QLabel(QStringLiteral("LPT Port"));
+    label->setObjectName(QStringLiteral("LabelLPTPort"));
     m_comboBoxLPT->setObjectName(QStringLiteral("ComboBoxLPT"));
-    m_comboBoxLPT->setMinimumWidth(200);
     for (int number = 1; number <= kLptPortCount; ++number)
         m_comboBoxLPT->addItem(QStringLiteral("LPT%1").arg(number));
     m_comboBoxLPT->setCurrentIndex(PortItemIndex(record.portName, kLptPortCount));
+    // Which Linux device the Windows-style port name stands for, so the user knows which port is meant.
+    m_labelLptDevice->setObjectName(QStringLiteral("LabelLptDevice"));
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(label, m_comboBoxLPT);
+    form->addRow(QString(), m_labelLptDevice);
 
     const auto [buttons, set, cancel] = MakeDialogButtons(QStringLiteral("Set"), "ButtonSet");
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_comboBoxLPT);
+    layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ComboBoxLPTChange();
 
+    connect(m_comboBoxLPT, &QComboBox::currentIndexChanged, this, &TFormLPTSetup::ComboBoxLPTChange);
     connect(set, &QPushButton::clicked, this, &TFormLPTSetup::ButtonSetClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormLPTSetup::ComboBoxLPTChange()
+{
+    // A port given as a device path (development only) selects no item; show the path it stands for.
+    const QString portName = m_comboBoxLPT->currentIndex() < 0 ? m_record.portName : m_comboBoxLPT->currentText();
+    m_labelLptDevice->setText(QStringLiteral("Linux device: %1").arg(LptDevicePath(portName)));
 }
 
 void TFormLPTSetup::ButtonSetClick()

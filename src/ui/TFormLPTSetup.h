@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QLabel;
 
 namespace norvane::ui {
 
@@ -18,9 +19,11 @@ public:
 
 private:
     void ButtonSetClick();
+    void ComboBoxLPTChange();
 
     ParallelLinkSettings& m_record;
     QComboBox* m_comboBoxLPT;
+    QLabel* m_labelLptDevice;
 };
 
 } // namespace norvane::ui

@@ -1,5 +1,6 @@
 #include "TFormMain.h"
 
+#include "ClockFormat.h"
 #include "ConfigurationPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMargins>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -35,6 +37,9 @@ namespace {
 // The top row and the pages sit at fixed places, because the scroll bar moves them by setting their tops;
 // the pages are as small as their contents allow, so the fixed window is no larger than it needs to be.
 constexpr int kTopRowHeight = 48;
+/// Inside the row's groups, below their titles: little enough room at the bottom for a list or a button to keep
+/// its full height.
+constexpr QMargins kTopGroupMargins{6, 0, 6, 2};
 constexpr int kTopRowWidth = 600;
 constexpr int kContentMargin = 4;
 constexpr int kFunctionColumnWidth = 196;
@@ -127,7 +132,7 @@ void TFormMain::buildTopRow(QWidget& content)
     for (const char* name : kLanguageNames)
         comboBoxLanguage->addItem(QLatin1StringView(name));
     auto* languageLayout = new QHBoxLayout(m_groupBoxLanguage);
-    languageLayout->setContentsMargins(6, 0, 6, 4);
+    languageLayout->setContentsMargins(kTopGroupMargins);
     languageLayout->addWidget(comboBoxLanguage);
 
     m_radioGroupUnit =
@@ -145,7 +150,7 @@ void TFormMain::buildTopRow(QWidget& content)
     m_buttonInterFace = Named<QPushButton>("ButtonInterFace", QStringLiteral("Setup"));
     m_buttonInterFace->setEnabled(false);
     auto* interfaceLayout = new QHBoxLayout(m_groupBoxInterFace);
-    interfaceLayout->setContentsMargins(6, 0, 6, 4);
+    interfaceLayout->setContentsMargins(kTopGroupMargins);
     interfaceLayout->addWidget(m_comboBoxInterFace, 1);
     interfaceLayout->addWidget(m_buttonInterFace);
     connect(m_comboBoxInterFace, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxInterFaceChange);
@@ -190,7 +195,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         const char* caption;
         void (TFormMain::*click)();
     };
-    // The buttons of later features are in place and do nothing yet.
+    // The buttons of later features are in place, disabled until they do something.
     const FunctionButton buttons[] = {
         {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
         {"ButtonDump", "Dump Text", nullptr},
@@ -210,8 +215,12 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
     for (const FunctionButton& button : buttons) {
         auto* widget = Named<QPushButton>(button.name, QLatin1StringView(button.caption));
         layout->addWidget(widget);
-        if (button.click)
+        if (button.click) {
             connect(widget, &QPushButton::clicked, this, button.click);
+        } else {
+            widget->setEnabled(false);
+            widget->setToolTip(QStringLiteral("This function is not available yet."));
+        }
     }
     group->findChild<QPushButton*>(QStringLiteral("ButtonEthernet"))->hide();
     return group;
@@ -364,7 +373,8 @@ void TFormMain::ButtonActEmulationClick()
 
 void TFormMain::Timer1Timer()
 {
-    m_clockPanel->setText(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    const QLocale locale = QLocale::system();
+    m_clockPanel->setText(locale.toString(QDateTime::currentDateTime(), ClockFormat(locale)));
 }
 
 void TFormMain::ScrollBar1Change(int position)

@@ -32,7 +32,7 @@ TFormPassword::TFormPassword(PasswordRecord& record, UserPrompts& prompts, QWidg
 void TFormPassword::ButtonOKClick()
 {
     if (m_editPassword->text() != QString::fromLatin1(m_record.password)) {
-        m_prompts.showMessage(QStringLiteral("Incorrect"));
+        m_prompts.showMessage(MessageKind::Error, QStringLiteral("Incorrect"));
         return;
     }
     m_record.confirmed = true;

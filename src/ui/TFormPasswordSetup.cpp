@@ -1,6 +1,7 @@
 #include "TFormPasswordSetup.h"
 
 #include "DialogButtons.h"
+#include "ItemText.h"
 #include "UserPrompts.h"
 #include "protocol/PrinterPassword.h"
 
@@ -21,6 +22,8 @@ QLineEdit* addEdit(QFormLayout& form, const char* labelName, const QString& labe
     auto* edit = new QLineEdit;
     edit->setObjectName(QLatin1StringView(editName));
     edit->setMinimumWidth(220);
+    // A message about the field names it by its caption.
+    label->setBuddy(edit);
     form.addRow(label, edit);
     return edit;
 }
@@ -51,11 +54,11 @@ TFormPasswordSetup::TFormPasswordSetup(PasswordRecord& record, UserPrompts& prom
 void TFormPasswordSetup::ButtonOKClick()
 {
     if (m_editOldPassword->text() != QString::fromLatin1(m_record.password)) {
-        m_prompts.showMessage(QStringLiteral("Incorrect"));
+        m_prompts.showMessage(MessageKind::Error, QStringLiteral("Incorrect"));
         return;
     }
     if (const QString problem = newPasswordProblem(); !problem.isEmpty()) {
-        m_prompts.showMessage(problem);
+        m_prompts.showMessage(MessageKind::Error, problem);
         return;
     }
     m_record.password = m_editNewPassword->text().toLatin1();
@@ -71,12 +74,10 @@ void TFormPasswordSetup::ButtonCancelClick()
 
 QString TFormPasswordSetup::newPasswordProblem() const
 {
-    const QString typed = m_editNewPassword->text();
-    const QByteArray password = typed.toLatin1();
     // Anything beyond Latin-1 would reach the printer as '?', a password nobody could type again.
-    if (QString::fromLatin1(password) != typed)
-        return QStringLiteral("The password may hold Latin-1 characters only.");
-    return NewPasswordProblem(password);
+    QString problem;
+    const std::optional<QByteArray> password = FieldBytes(*m_editNewPassword, problem);
+    return password ? NewPasswordProblem(*password) : problem;
 }
 
 } // namespace norvane::ui

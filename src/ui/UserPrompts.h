@@ -4,6 +4,15 @@
 
 namespace norvane::ui {
 
+/// What a message tells, for the icon it is shown with.
+enum class MessageKind
+{
+    /// Something failed or was refused: a result code's message, a value that cannot be used.
+    Error,
+    /// A finding to take note of.
+    Information,
+};
+
 /// Every message and file choice a window asks of the user goes through here: the program shows message
 /// boxes and file dialogs, tests record the texts and answer in their place.
 class UserPrompts
@@ -11,7 +20,7 @@ class UserPrompts
 public:
     virtual ~UserPrompts() = default;
     /// A modal message with one button; returns once the user has closed it.
-    virtual void showMessage(const QString& text) = 0;
+    virtual void showMessage(MessageKind kind, const QString& text) = 0;
     /// An existing file to read, or an empty text when the user cancels. `filter` is in Qt's form, for
     /// example "Certificate files (*.der *.cer *.pem);;All files (*)".
     virtual QString chooseOpenFile(const QString& filter) = 0;

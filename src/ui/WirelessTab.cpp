@@ -8,6 +8,7 @@
 #include "UserPrompts.h"
 #include "config/LengthUnits.h"
 #include "protocol/CommandFormat.h"
+#include "protocol/WirelessRules.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace norvane::ui {
 
@@ -31,29 +31,17 @@ constexpr const char* kCaCertificate = "CA Certificate";
 constexpr const char* kUserCertificate = "User Certificate";
 constexpr const char* kPrivateKey = "Private Key";
 
-// Items of the encryption, EAP type and DHCP lists.
-constexpr int kWep1 = 1;
-constexpr int kWep4 = 4;
-constexpr int kWpaPersonal = 5;
-constexpr int kWpaEnterprise = 6;
-constexpr int kEapNone = 0;
-constexpr int kEapTls = 1;
-constexpr int kEapFast = 3;
+// Items of the DHCP list; the encryption and EAP type lists have an item per number of the record.
 constexpr int kDhcpOff = 1;
 constexpr int kDhcpOn = 2;
 
 /// The printer stores a certificate under its file name, in the 8.3 form of at most 12 characters.
 constexpr qsizetype kMaxCertificateNameLength = 12;
-constexpr int kWpaMinKeyLength = 8;
-constexpr int kWpaHexKeyLength = 64;
+// Typing limits of fields whose values may be longer: what the printer reports is shown whole.
 constexpr int kRssiLength = 3;
 constexpr int kRawPortLength = 5;
 constexpr int kSecretEntryLength = 32;
 constexpr int kPrinterNameLength = 32;
-// The record's text fields keep one byte for their end.
-constexpr int kSsidLength = 63;
-constexpr int kKeyLength = 127;
-constexpr int kAddressLength = 63;
 
 // The section headings of the group, as the form has them.
 constexpr const char* kEnterpriseHeading = "-------------------------- WPA-Enterprise ------------------------";
@@ -71,51 +59,22 @@ constexpr int kColumnGap = 16;
 constexpr int kNumberWidth = 56;
 constexpr int kInformationRow = 8;
 
+constexpr int item(WifiSecurity security)
+{
+    return static_cast<int>(security);
+}
+
+constexpr int item(EapType type)
+{
+    return static_cast<int>(type);
+}
+
 const QString kCertificateFilter = QStringLiteral("Certificate files (*.der *.cer *.pem);;All files (*)");
 const QString kPrivateKeyFilter = QStringLiteral("Certificate files (*.der *.cer *.pem *.key);;All files (*)");
 
-bool isHexDigit(QChar c)
+void showNumber(QLineEdit& edit, int typedLimit, const PrinterConfig::Int& item)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-bool allHexDigits(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(), isHexDigit);
-}
-
-/// What is wrong with a WEP key, or null when it fits: 5 or 13 characters of 7-bit text, or 10 or 26
-/// hexadecimal digits.
-const char* wepKeyProblem(const QString& key)
-{
-    static constexpr const char* kFormatInvalid = "The format is not valid!!";
-    switch (key.size()) {
-    case 5:
-    case 13:
-        return std::all_of(key.begin(), key.end(), [](QChar c) { return c.unicode() < 128; }) ? nullptr
-                                                                                              : kFormatInvalid;
-    case 10:
-    case 26:
-        return allHexDigits(key) ? nullptr : kFormatInvalid;
-    default:
-        return "The length is invalid!!";
-    }
-}
-
-/// What is wrong with a WPA key, or null when it fits: a passphrase of 8 to 63 characters, or 64
-/// hexadecimal digits. Said in the words of the WEP check, so a refused key never goes unnoticed.
-const char* wpaKeyProblem(const QString& key)
-{
-    if (key.size() == kWpaHexKeyLength)
-        return allHexDigits(key) ? nullptr : "The format is not valid!!";
-    if (key.size() < kWpaMinKeyLength || key.size() > kWpaHexKeyLength)
-        return "The length is invalid!!";
-    return nullptr;
-}
-
-QString shownNumber(const PrinterConfig::Int& item)
-{
-    return item.isSet() ? QString::number(item.value) : QString();
+    ShowWhole(edit, typedLimit, item.isSet() ? QString::number(item.value) : QString());
 }
 
 /// An empty field leaves the setting unknown; other text must be an integer.
@@ -205,19 +164,21 @@ QGroupBox* WirelessTab::buildBuiltInGroup()
 
 void WirelessTab::buildNetworkFields(QGridLayout& grid)
 {
-    m_editWiFiSSID = lineEdit("EditWiFiSSID", kSsidLength);
+    m_editWiFiSSID = lineEdit("EditWiFiSSID", TextCapacity(&PrinterConfig::wifiSsid));
     m_comboBoxWiFiEncryption =
         list("ComboBoxWiFiEncryption",
              {QString(), QStringLiteral("WEP1"), QStringLiteral("WEP2"), QStringLiteral("WEP3"), QStringLiteral("WEP4"),
               QStringLiteral("WPA-Personal"), QStringLiteral("WPA-Enterprise")});
     m_comboBoxWiFiEncryption->setCurrentIndex(-1);
-    m_editWiFiKey = lineEdit("EditWiFiKey", kKeyLength);
+    m_editWiFiKey = lineEdit("EditWiFiKey", TextCapacity(&PrinterConfig::wifiKey));
     m_comboBoxWiFiDHCP = list("ComboBoxWiFiDHCP", {QString(), QStringLiteral("OFF"), QStringLiteral("ON")});
     m_comboBoxWiFiDHCP->setCurrentIndex(-1);
-    m_editWiFiIP = lineEdit("EditWiFiIP", kAddressLength, QLatin1StringView(kDhcpAddress));
-    m_editWiFiMask = lineEdit("EditWiFiMask", kAddressLength, QLatin1StringView(kDhcpAddress));
-    m_editWiFiGateway = lineEdit("EditWiFiGateway", kAddressLength, QLatin1StringView(kDhcpAddress));
-    m_edtWiFiDnsSrvIp = lineEdit("edtWiFiDnsSrvIp", kAddressLength);
+    m_editWiFiIP = lineEdit("EditWiFiIP", TextCapacity(&PrinterConfig::wifiIp), QLatin1StringView(kDhcpAddress));
+    m_editWiFiMask = lineEdit("EditWiFiMask", TextCapacity(&PrinterConfig::wifiMask), QLatin1StringView(kDhcpAddress));
+    m_editWiFiGateway =
+        lineEdit("EditWiFiGateway", TextCapacity(&PrinterConfig::wifiGateway), QLatin1StringView(kDhcpAddress));
+    // Held by no setting; shown only beside a fixed address.
+    m_edtWiFiDnsSrvIp = Named<QLineEdit>("edtWiFiDnsSrvIp");
     m_edtWiFiDnsSrvIp->setEnabled(false);
     m_edtWiFiDnsSrvIp->hide();
 
@@ -312,20 +273,20 @@ void WirelessTab::showBuiltInModule(const PrinterConfig& c)
     m_editWiFiSSID->setText(ShownText(c.wifiSsid));
 
     m_comboBoxWiFiEncryption->setCurrentIndex(0);
-    m_cbxWiFiEapType->setCurrentIndex(kEapNone);
+    m_cbxWiFiEapType->setCurrentIndex(item(EapType::None));
     m_edtWiFiUsername->clear();
     m_edtWiFiPasswd->clear();
     if (c.wifiSecurity.isSet()) {
         ShowListItem(*m_comboBoxWiFiEncryption, c.wifiSecurity.value);
-        if (c.wifiSecurity.value == kWpaEnterprise) {
-            ShowListItem(*m_cbxWiFiEapType, c.wifiEap.value >> 4);
+        if (c.wifiSecurity.value == item(WifiSecurity::WpaEnterprise)) {
+            ShowListItem(*m_cbxWiFiEapType, EapTypeNumber(c.wifiEap.value));
             cbxWiFiEapTypeChange();
-            m_edtWiFiUsername->setText(ShownText(c.wifiUsername));
-            m_edtWiFiPasswd->setText(ShownText(c.wifiPassword));
+            ShowWhole(*m_edtWiFiUsername, kSecretEntryLength, ShownText(c.wifiUsername));
+            ShowWhole(*m_edtWiFiPasswd, kSecretEntryLength, ShownText(c.wifiPassword));
             if (!c.wifiCaCertName.text().isEmpty())
                 showCertificate(*m_edtWiFiSrvCerPath, m_chosenCertificates.ca,
                                 QString::fromLatin1(c.wifiCaCertName.text()));
-            if (m_cbxWiFiEapType->currentIndex() == kEapTls) {
+            if (m_cbxWiFiEapType->currentIndex() == item(EapType::Tls)) {
                 if (!c.wifiClientCertName.text().isEmpty())
                     showCertificate(*m_edtWiFiClientCerPath, m_chosenCertificates.client,
                                     QString::fromLatin1(c.wifiClientCertName.text()));
@@ -341,11 +302,11 @@ void WirelessTab::showBuiltInModule(const PrinterConfig& c)
     m_edtWiFiMac->setText(QString::fromLatin1(c.wifiMac.text()));
     applyLock(m_edtWiFiMac->text() == QLatin1StringView(kNoWirelessMac));
     if (c.wifiHostName.isSet())
-        m_edit1Printname->setText(QString::fromLatin1(c.wifiHostName.text()));
+        ShowWhole(*m_edit1Printname, kPrinterNameLength, ShownText(c.wifiHostName));
     showAddresses(c);
-    m_edtRoamRssi->setText(shownNumber(c.wifiRoamTrigger));
-    m_edtScanRssi->setText(shownNumber(c.wifiRoamDelta));
-    m_edtWifiRawPort->setText(shownNumber(c.wifiRawPort));
+    showNumber(*m_edtRoamRssi, kRssiLength, c.wifiRoamTrigger);
+    showNumber(*m_edtScanRssi, kRssiLength, c.wifiRoamDelta);
+    showNumber(*m_edtWifiRawPort, kRawPortLength, c.wifiRawPort);
 }
 
 void WirelessTab::showAddresses(const PrinterConfig& c)
@@ -390,58 +351,61 @@ bool WirelessTab::takeConfig(PrinterConfig& c, const PageUnits&, QString& error)
     if (!takeNumber(*m_edtRoamRssi, c.wifiRoamTrigger, error) || !takeNumber(*m_edtScanRssi, c.wifiRoamDelta, error) ||
         !takeNumber(*m_edtWifiRawPort, c.wifiRawPort, error))
         return false;
-    TakeText(m_editWiFiSSID->text(), c.wifiSsid);
-    TakeText(m_editWiFiKey->text(), c.wifiKey);
-    takeAddresses(c);
+    if (!TakeText(*m_editWiFiSSID, c.wifiSsid, error) || !TakeText(*m_editWiFiKey, c.wifiKey, error) ||
+        !takeAddresses(c, error) || !TakeText(*m_edit1Printname, c.wifiHostName, error))
+        return false;
     c.wifiSecurity.valid = 0;
     if (const int encryption = m_comboBoxWiFiEncryption->currentIndex(); encryption >= 0)
         c.wifiSecurity.set(encryption);
-    TakeText(m_edit1Printname->text(), c.wifiHostName);
 
     c.wifiEap.valid = 0;
     c.wifiUsername.valid = 0;
     c.wifiPassword.valid = 0;
-    if (const int eapType = m_cbxWiFiEapType->currentIndex(); eapType > kEapNone) {
-        // The type in the high four bits; the low four bits, for the inner method, are 1.
-        c.wifiEap.set(eapType * 16 + 1);
-        c.wifiUsername.setText(m_edtWiFiUsername->text().toLatin1());
-        c.wifiPassword.setText(m_edtWiFiPasswd->text().toLatin1());
+    if (const int eapType = m_cbxWiFiEapType->currentIndex(); eapType > item(EapType::None)) {
+        const std::optional<QByteArray> username = FieldBytes(*m_edtWiFiUsername, error);
+        const std::optional<QByteArray> password = username ? FieldBytes(*m_edtWiFiPasswd, error) : std::nullopt;
+        if (!password)
+            return false;
+        c.wifiEap.set(EncodeEap(static_cast<EapType>(eapType)));
+        c.wifiUsername.setText(*username);
+        c.wifiPassword.setText(*password);
         m_certificatePaths = m_chosenCertificates;
     }
     return true;
 }
 
-void WirelessTab::takeAddresses(PrinterConfig& c) const
+bool WirelessTab::takeAddresses(PrinterConfig& c, QString& error) const
 {
     const int dhcp = m_comboBoxWiFiDHCP->currentIndex();
     // Without a DHCP choice the fields hold no settings (they may show the addresses the printer has now):
     // leaving them out keeps the printer's addressing as it is.
-    const bool chosen = dhcp == kDhcpOff || dhcp == kDhcpOn;
-    TakeText(chosen ? m_editWiFiIP->text() : QString(), c.wifiIp);
-    TakeText(chosen ? m_editWiFiMask->text() : QString(), c.wifiMask);
-    TakeText(chosen ? m_editWiFiGateway->text() : QString(), c.wifiGateway);
+    if (dhcp != kDhcpOff && dhcp != kDhcpOn) {
+        c.wifiIp.valid = 0;
+        c.wifiMask.valid = 0;
+        c.wifiGateway.valid = 0;
+        return true;
+    }
+    if (!TakeText(*m_editWiFiIP, c.wifiIp, error) || !TakeText(*m_editWiFiMask, c.wifiMask, error) ||
+        !TakeText(*m_editWiFiGateway, c.wifiGateway, error))
+        return false;
     if (dhcp == kDhcpOn)
         c.wifiIp.setText(kDhcpAddress);
+    return true;
 }
 
 bool WirelessTab::WiFiKeyCheck()
 {
-    const int encryption = m_comboBoxWiFiEncryption->currentIndex();
-    const QString key = m_editWiFiKey->text();
-    const char* problem = nullptr;
-    if (encryption >= kWep1 && encryption <= kWep4)
-        problem = wepKeyProblem(key);
-    else if (encryption == kWpaPersonal)
-        problem = wpaKeyProblem(key);
+    const std::optional<QString> problem =
+        WifiKeyProblem(m_comboBoxWiFiEncryption->currentIndex(), m_editWiFiKey->text());
     if (!problem)
         return true;
-    refuseKey(QLatin1StringView(problem));
+    refuseKey(*problem);
     return false;
 }
 
 void WirelessTab::refuseKey(const QString& message)
 {
-    m_runner.prompts().showMessage(message);
+    m_runner.prompts().showMessage(MessageKind::Error, message);
     m_editWiFiKey->setFocus();
     // Entering the key empties it; done here as well, because a window in the background takes the focus only
     // later, and then not as an entry.
@@ -504,14 +468,14 @@ bool WirelessTab::eventFilter(QObject* watched, QEvent* event)
 
 void WirelessTab::ComboBoxWiFiEncryptionChange()
 {
-    const bool enterprise = m_comboBoxWiFiEncryption->currentIndex() == kWpaEnterprise;
+    const bool enterprise = m_comboBoxWiFiEncryption->currentIndex() == item(WifiSecurity::WpaEnterprise);
     for (QWidget* control : std::initializer_list<QWidget*>{m_cbxWiFiEapType, m_edtWiFiUsername, m_edtWiFiPasswd})
         SetEnabledWithCaption(*control, enterprise);
     SetEnabledWithCaption(*m_editWiFiKey, !enterprise);
     if (enterprise) {
         m_editWiFiKey->clear();
     } else {
-        m_cbxWiFiEapType->setCurrentIndex(kEapNone);
+        m_cbxWiFiEapType->setCurrentIndex(item(EapType::None));
         m_edtWiFiUsername->clear();
         m_edtWiFiPasswd->clear();
     }
@@ -530,10 +494,10 @@ void WirelessTab::enableCertificateFields()
     // A Browse button beside a disabled path would choose a file that the EAP type does not use and the write
     // would still send. EAP-FAST sets up its tunnel without a CA certificate; only EAP-TLS needs a certificate
     // and key of the printer's own.
-    const bool enterprise = m_comboBoxWiFiEncryption->currentIndex() == kWpaEnterprise;
+    const bool enterprise = m_comboBoxWiFiEncryption->currentIndex() == item(WifiSecurity::WpaEnterprise);
     const int eapType = m_cbxWiFiEapType->currentIndex();
-    const bool caCertificate = enterprise && eapType != kEapFast;
-    const bool ownCertificate = enterprise && eapType == kEapTls;
+    const bool caCertificate = enterprise && eapType != item(EapType::Fast);
+    const bool ownCertificate = enterprise && eapType == item(EapType::Tls);
     m_edtWiFiSrvCerPath->setEnabled(caCertificate);
     m_btnWiFiSrvCerBrowse->setEnabled(caCertificate);
     for (QWidget* control : std::initializer_list<QWidget*>{m_edtWiFiClientCerPath, m_btnWiFiClientCerBrowse,
@@ -571,7 +535,8 @@ void WirelessTab::chooseCertificate(QLineEdit& path, QString& chosenFile, const 
     // The printer's quotes carry the name too, so a quote in it is as unusable as a long name.
     const QByteArray name = QFile::encodeName(QFileInfo(file).fileName());
     if (name.size() > kMaxCertificateNameLength || !QuotableText(name)) {
-        m_runner.prompts().showMessage(QStringLiteral("Not compatible with 8.3 filenames for printer"));
+        m_runner.prompts().showMessage(MessageKind::Error,
+                                       QStringLiteral("Not compatible with 8.3 filenames for printer"));
         return;
     }
     path.setText(file);

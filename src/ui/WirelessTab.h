@@ -55,7 +55,7 @@ private:
     void showBuiltInModule(const PrinterConfig& record);
     void showAddresses(const PrinterConfig& record);
     void clearBuiltInModule();
-    void takeAddresses(PrinterConfig& record) const;
+    bool takeAddresses(PrinterConfig& record, QString& error) const;
     void applyLock(bool locked);
     void releaseFocus();
     void enableCertificateFields();

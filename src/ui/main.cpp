@@ -1,10 +1,10 @@
 // norvane-config: the desktop configuration utility for Norvane thermal label printers.
 
 #include "MessageBoxPrompts.h"
+#include "NorvaneApplication.h"
 #include "TFormMain.h"
 #include "link/SystemTransportOpener.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -13,7 +13,7 @@ using namespace norvane::ui;
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    NorvaneApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvane-config"));
 
     QCommandLineParser parser;

@@ -1,8 +1,8 @@
 #include "BluetoothTab.h"
 #include "ConfigTabFixture.h"
 #include "MainWindowFixture.h"
-#include "WidgetDriving.h"
 #include "RefusingPort.h"
+#include "WidgetDriving.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -95,6 +95,8 @@ TEST_F(BluetoothTabTest, aScanListsTheDevicesFoundOrSaysThatThereIsNoModule)
     Click(tab, "ScanBT");
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(prompts.messages.last(), "Port Open Error");
+    // No module is a finding about the printer; a link that fails is an error.
+    EXPECT_EQ(prompts.kinds, QList({ui::MessageKind::Information, ui::MessageKind::Error}));
 }
 
 TEST_F(BluetoothTabTest, aChosenRowIsTheDeviceThatBluetoothMasterConnects)
@@ -118,8 +120,15 @@ TEST_F(BluetoothTabTest, aChosenRowIsTheDeviceThatBluetoothMasterConnects)
     edit("EditBTMAC_d").setText(QStringLiteral("00:1B\"\r\nINITIALPRINTER"));
     Click(tab, "BlueToothMaster");
     EXPECT_EQ(prompts.messages.size(), 1);
-    QTest::qWait(100);
-    EXPECT_EQ(sim.printer.received(), before);
+    EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
+    // Whatever the refusal had sent would arrive before the next connection's bytes.
+    edit("EditBTMAC_d").setText(QStringLiteral("00:1B:82:11:22:33"));
+    Click(tab, "BlueToothMaster");
+    ASSERT_TRUE(
+        sim.waitFor([](const sim::PrinterState& state) { return state.bluetooth.master == "00:1B:82:11:22:33"; }));
+    const QByteArray after = sim.printer.received().mid(before.size());
+    EXPECT_FALSE(after.contains("INITIALPRINTER"));
+    EXPECT_TRUE(after.endsWith("BT DMAC \"00:1B:82:11:22:33\"\r\n"));
 }
 
 TEST_F(BluetoothTabTest, fitsTheConfigurationPagesAndLooksRight)

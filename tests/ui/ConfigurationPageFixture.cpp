@@ -71,10 +71,10 @@ void ConfigurationPageFixture::chooseUnit(LengthUnit unit)
 
 QList<QByteArray> ConfigurationPageFixture::setCommands()
 {
-    sim.printer.clearLogs();
+    clearPrinterLogs();
     Click(*window, "ButtonConfigSet");
-    // The settings get no reply; give the printer a moment to take in the last of them.
-    QThread::msleep(100);
+    // The settings get no reply: the printer has them all once every byte written has arrived.
+    deliveredBytes();
     QList<QByteArray> settings;
     for (const QByteArray& command : sim.printer.commands()) {
         if (!command.startsWith("DIAGNOSTIC") && !command.startsWith("\r\nDIAGNOSTIC"))

@@ -2,7 +2,9 @@
 #include "PrinterProfile.h"
 #include "WidgetDriving.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -110,6 +112,33 @@ TEST_F(ConfigurationSetTest, aTextThePrinterCannotCarryIsNamedAndNothingIsSent)
     EXPECT_EQ(prompts.messages,
               QStringList{"\"BT Name\" holds a double quote or a control character, which the printer's commands "
                           "cannot carry. Nothing was sent."});
+    EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
+}
+
+TEST_F(ConfigurationSetTest, aCharacterBeyondLatin1IsRefusedNamingItsFieldBeforeAnythingIsSentOrSaved)
+{
+    showTab(ConfigPage::Wireless);
+    edit("EditWiFiSSID").setText(QStringLiteral("Caf\u00e9 \u4e2d"));
+    EXPECT_EQ(setCommands(), QList<QByteArray>());
+    edit("EditWiFiSSID").setText(QStringLiteral("Caf\u00e9"));
+    edit("Edit1Printname").setText(QStringLiteral("Labels \u2116 7"));
+    EXPECT_EQ(setCommands(), QList<QByteArray>());
+    edit("Edit1Printname").setText(QStringLiteral("Labels 7"));
+    EXPECT_TRUE(setCommands().contains("WLAN SSID \"Caf\xe9\""));
+
+    // A field of another tab stops a Save before the file is touched.
+    edit("edtFtpPath").setText(QStringLiteral("fw/\u00fcber/\u0416"));
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("page.dcf"));
+    prompts.saveFiles << file;
+    showTab(ConfigPage::Common);
+    Click(*window, "ButtonSave");
+    EXPECT_FALSE(QFile::exists(file));
+
+    EXPECT_EQ(prompts.messages, QStringList({"\"WLAN SSID\" may hold Latin-1 characters only.",
+                                             "\"Network Printer Name\" may hold Latin-1 characters only.",
+                                             "\"FTP Path\" may hold Latin-1 characters only."}));
+    EXPECT_EQ(prompts.kinds, QList<ui::MessageKind>(3, ui::MessageKind::Error));
 }
 
 TEST_F(ConfigurationSetTest, setStaysOffOnTheWirelessTabAfterAResetUntilTheNextRead)

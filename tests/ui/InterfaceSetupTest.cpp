@@ -83,8 +83,11 @@ TEST_F(InterfaceSetupTest, theParallelDialogStoresThePortAndCancelKeepsIt)
 
     OnModal<ui::TFormLPTSetup>([](ui::TFormLPTSetup& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "LPT Setup");
+        EXPECT_EQ(Child<QLabel>(dialog, "LabelLPTPort").text(), "LPT Port");
         EXPECT_EQ(Child<QComboBox>(dialog, "ComboBoxLPT").currentText(), "LPT1");
+        EXPECT_EQ(Child<QLabel>(dialog, "LabelLptDevice").text(), "Linux device: /dev/lp0");
         Child<QComboBox>(dialog, "ComboBoxLPT").setCurrentIndex(2);
+        EXPECT_EQ(Child<QLabel>(dialog, "LabelLptDevice").text(), "Linux device: /dev/lp2");
         Click(dialog, "ButtonSet");
     });
     Click(main, "ButtonInterFace");
@@ -114,4 +117,14 @@ TEST_F(InterfaceSetupTest, aPortGivenAsADevicePathSelectsNoItemAndSurvivesSet)
     });
     Click(main, "ButtonInterFace");
     EXPECT_EQ(main.linkSettings().serial.portName, sim.ptyPath);
+
+    main.linkSettings().parallel.portName = QStringLiteral("/tmp/lp-fifo");
+    chooseInterface(InterfaceKind::Lpt);
+    OnModal<ui::TFormLPTSetup>([&](ui::TFormLPTSetup& dialog) {
+        EXPECT_EQ(Child<QComboBox>(dialog, "ComboBoxLPT").currentIndex(), -1);
+        EXPECT_EQ(Child<QLabel>(dialog, "LabelLptDevice").text(), "Linux device: /tmp/lp-fifo");
+        Click(dialog, "ButtonSet");
+    });
+    Click(main, "ButtonInterFace");
+    EXPECT_EQ(main.linkSettings().parallel.portName, "/tmp/lp-fifo");
 }

@@ -11,13 +11,42 @@ namespace norvane::test {
 
 namespace {
 
-/// Opens the real transports and notes what the main window looked like when it did.
+/// A real transport that notes every byte written through it.
+class RecordingTransport : public Transport
+{
+public:
+    RecordingTransport(std::unique_ptr<Transport> transport, QByteArray& written)
+        : m_transport(std::move(transport)), m_written(written)
+    {
+    }
+
+    bool writeChunk(QByteArrayView chunk) override
+    {
+        const bool written = m_transport->writeChunk(chunk);
+        if (written)
+            m_written += chunk;
+        return written;
+    }
+
+    FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override
+    {
+        return m_transport->fetch(into, capacity, timeout);
+    }
+
+    void purgeInput() override { m_transport->purgeInput(); }
+
+private:
+    std::unique_ptr<Transport> m_transport;
+    QByteArray& m_written;
+};
+
+/// Opens the real transports, notes what the main window looked like when it did, and what was written.
 class RecordingOpener : public TransportOpener
 {
 public:
-    RecordingOpener(const QString& usbDir, std::vector<LinkOpening>& openings)
+    RecordingOpener(const QString& usbDir, std::vector<LinkOpening>& openings, QByteArray& written)
         : m_system(UsbDeviceRoots{usbDir + QStringLiteral("/sys"), usbDir + QStringLiteral("/dev")}),
-          m_openings(openings)
+          m_openings(openings), m_written(written)
     {
     }
 
@@ -30,12 +59,14 @@ public:
                 enabled = widget->isEnabled();
         }
         m_openings.push_back({kind, enabled});
-        return m_system.open(kind, settings, timeouts, pacing);
+        std::unique_ptr<Transport> transport = m_system.open(kind, settings, timeouts, pacing);
+        return transport ? std::make_unique<RecordingTransport>(std::move(transport), m_written) : nullptr;
     }
 
 private:
     SystemTransportOpener m_system;
     std::vector<LinkOpening>& m_openings;
+    QByteArray& m_written;
 };
 
 } // namespace
@@ -44,7 +75,7 @@ ui::TFormMain& MainWindowFixture::openWindow(bool withUsbPrinter, QRect screen)
 {
     ui::MainWindowEnvironment environment;
     environment.transportOpener =
-        std::make_unique<RecordingOpener>(withUsbPrinter ? sim.usbDir.path() : emptyUsbTree.path(), openings);
+        std::make_unique<RecordingOpener>(withUsbPrinter ? sim.usbDir.path() : emptyUsbTree.path(), openings, written);
     environment.timeouts.usbRead = SimPrinter::kShortTimeout;
     environment.timeouts.comRead = SimPrinter::kShortTimeout;
     environment.timeouts.ethernet = SimPrinter::kShortTimeout;
@@ -75,6 +106,20 @@ QString MainWindowFixture::statusPanel(int index) const
 bool MainWindowFixture::printerReceived(const QByteArray& bytes)
 {
     return sim.waitFor([&](const sim::PrinterState& state) { return state.received.contains(bytes); });
+}
+
+void MainWindowFixture::clearPrinterLogs()
+{
+    sim.printer.clearLogs();
+    written.clear();
+}
+
+QByteArray MainWindowFixture::deliveredBytes()
+{
+    EXPECT_TRUE(sim.waitFor([&](const sim::PrinterState& state) { return state.received.size() >= written.size(); }));
+    const QByteArray received = sim.printer.received();
+    EXPECT_EQ(received, written);
+    return received;
 }
 
 } // namespace norvane::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QStringPrinting.h"
 #include "ScriptedPrompts.h"
 #include "SimPrinter.h"
 #include "TFormMain.h"
@@ -32,11 +33,18 @@ protected:
     void chooseInterface(InterfaceKind kind);
     QString statusPanel(int index) const;
     bool printerReceived(const QByteArray& bytes);
+    /// Clears the printer's logs and `written`.
+    void clearPrinterLogs();
+    /// Waits until every byte the window wrote since the logs were cleared has reached the printer, and returns
+    /// what the printer received: also what it did not get, without waiting a while for nothing to come.
+    QByteArray deliveredBytes();
 
     SimPrinter sim;
     QTemporaryDir emptyUsbTree;
     ScriptedPrompts prompts;
     std::vector<LinkOpening> openings;
+    /// Every byte the window wrote to its links since the printer's logs were last cleared.
+    QByteArray written;
     std::unique_ptr<ui::TFormMain> window;
 };
 

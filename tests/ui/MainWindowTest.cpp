@@ -1,3 +1,4 @@
+#include "ClockFormat.h"
 #include "MainWindowFixture.h"
 #include "PrinterProfile.h"
 #include "WidgetDriving.h"
@@ -108,15 +109,44 @@ TEST_F(MainWindowTest, aSmallScreenGetsALowerWindowWhoseScrollBarMovesTheContent
     EXPECT_EQ(large.pos(), QPoint(100 + (1920 - large.width()) / 2, (1080 - large.height()) / 2));
 }
 
-TEST_F(MainWindowTest, theClockShowsTheLocalDateAndTimeEverySecond)
+TEST_F(MainWindowTest, theClockShowsTheLocalDateAndTimeWithSecondsEverySecond)
 {
     ui::TFormMain& main = openWindow();
     EXPECT_EQ(Child<QTimer>(main, "Timer1").interval(), 1000);
     ASSERT_TRUE(WaitUntil([&] { return !statusPanel(3).isEmpty(); }, 2000));
     const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
     EXPECT_THAT(statusPanel(3).toStdString(),
-                ::testing::AnyOf(QLocale::system().toString(now, QLocale::ShortFormat).toStdString(),
-                                 QLocale::system().toString(now.addSecs(-1), QLocale::ShortFormat).toStdString()));
+                ::testing::AnyOf(locale.toString(now, ui::ClockFormat(locale)).toStdString(),
+                                 locale.toString(now.addSecs(-1), ui::ClockFormat(locale)).toStdString()));
+}
+
+TEST(ClockFormatTest, addsSecondsToTheShortDateAndTimeOfEachLocale)
+{
+    const QDateTime moment(QDate(2024, 3, 5), QTime(14, 7, 9));
+    const std::pair<const char*, const char*> cases[] = {
+        {"en_US", "3/5/24 2:07:09 PM"},   {"de_DE", "05.03.24 14:07:09"}, {"fi_FI", "5.3.2024 14.07.09"},
+        {"ja_JP", "2024/03/05 14:07:09"}, {"C", "5 Mar 2024 14:07:09"},
+    };
+    for (const auto& [name, expected] : cases) {
+        const QLocale locale(QString::fromLatin1(name));
+        // Newer locale data puts a narrow blank before "PM".
+        const QString shown = locale.toString(moment, ui::ClockFormat(locale)).replace(QChar(0x202f), u' ');
+        EXPECT_EQ(shown, QString::fromLatin1(expected)) << name;
+    }
+}
+
+TEST_F(MainWindowTest, theButtonsOfFunctionsStillToComeAreDisabledAndSaySo)
+{
+    ui::TFormMain& main = openWindow();
+    for (const char* name : {"ButtonDump", "ButtonRTCSetTime", "ButtonSensorCalibrate", "ButtonTestPatern"}) {
+        const auto& button = Child<QPushButton>(main, name);
+        EXPECT_FALSE(button.isEnabled()) << name;
+        EXPECT_EQ(button.toolTip(), "This function is not available yet.") << name;
+    }
+    for (const char* name : {"ButtonInitial", "ButtonSelfTest", "ButtonRestPrinter", "ButtonIgnoreAuto",
+                             "ButtonPassword", "ButtonLineModeOut", "ButtonActEmulation"})
+        EXPECT_TRUE(Child<QPushButton>(main, name).isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, startUpReadsAUsbPrinterSilentlyWithTheWindowEnabled)

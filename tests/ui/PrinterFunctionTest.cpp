@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 #include "RadioGroup.h"
+#include "RefusingPort.h"
 #include "TActiveEmu.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
 #include "WidgetDriving.h"
 #include "protocol/PrinterPassword.h"
-#include "RefusingPort.h"
 
 #include <QLineEdit>
 
@@ -26,13 +26,6 @@ protected:
         sim.printer.withState([&](sim::PrinterState& state) { state.reports[key] = answer; });
     }
 
-    /// Lets the virtual printer take in whatever was sent before asserting that something was not.
-    QByteArray receivedAfterAMoment()
-    {
-        QThread::msleep(100);
-        return sim.printer.received();
-    }
-
     QString printerStatusText() const { return Child<QLineEdit>(*window, "EditPrinterStatus").text(); }
 };
 
@@ -50,6 +43,7 @@ TEST_F(PrinterFunctionTest, getStatusShowsTheStateThatOutranksTheOthersAndKeepsI
     Click(*window, "ButtonGetStatus");
     EXPECT_EQ(printerStatusText(), "Cover Open");
     EXPECT_EQ(prompts.messages, QStringList{"Data Receiving Error"});
+    EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
 }
 
 TEST_F(PrinterFunctionTest, aFailedOperationShowsExactlyOneMessage)
@@ -88,7 +82,7 @@ TEST_F(PrinterFunctionTest, factoryDefaultAsksForThePasswordAtAThirdAndSendsNoth
     });
     Click(*window, "ButtonInitial");
 
-    EXPECT_FALSE(receivedAfterAMoment().contains("INITIALPRINTER"));
+    EXPECT_FALSE(deliveredBytes().contains("INITIALPRINTER"));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -115,7 +109,7 @@ TEST_F(PrinterFunctionTest, anUnreadablePasswordBlocksFactoryDefaultAfterOneMess
 {
     sim.printer.withState([](sim::PrinterState& state) { state.fault = sim::SimFault::NeverAnswer; });
     Click(*window, "ButtonInitial");
-    EXPECT_FALSE(receivedAfterAMoment().contains("INITIALPRINTER"));
+    EXPECT_FALSE(deliveredBytes().contains("INITIALPRINTER"));
     EXPECT_EQ(prompts.messages, QStringList{"Data Receiving Error"});
 }
 
@@ -130,7 +124,7 @@ TEST_F(PrinterFunctionTest, passwordSetupSendsNothingWhenTheOldPasswordIsTypedAg
     });
     Click(*window, "ButtonPassword");
 
-    EXPECT_FALSE(receivedAfterAMoment().contains("DIAGNOSTIC PASSWORD"));
+    EXPECT_FALSE(deliveredBytes().contains("DIAGNOSTIC PASSWORD"));
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -151,9 +145,10 @@ TEST_F(PrinterFunctionTest, passwordSetupRefusesAWrongOldOrAnUnsendableNewPasswo
     });
     Click(*window, "ButtonPassword");
 
-    EXPECT_EQ(prompts.messages,
-              QStringList({"Incorrect", NewPasswordProblem("a\"b"), "The password may hold Latin-1 characters only."}));
-    EXPECT_FALSE(receivedAfterAMoment().contains("DIAGNOSTIC PASSWORD"));
+    EXPECT_EQ(prompts.messages, QStringList({"Incorrect", NewPasswordProblem("a\"b"),
+                                             "\"New Password\" may hold Latin-1 characters only."}));
+    EXPECT_EQ(prompts.kinds, QList<ui::MessageKind>(3, ui::MessageKind::Error));
+    EXPECT_FALSE(deliveredBytes().contains("DIAGNOSTIC PASSWORD"));
 }
 
 TEST_F(PrinterFunctionTest, aNewPasswordIsSentAndThenAskedForByTheGate)
@@ -205,5 +200,5 @@ TEST_F(PrinterFunctionTest, theEmulationDialogSelectsNothingForANegativeAnswerAn
     });
     Click(*window, "ButtonActEmulation");
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_FALSE(receivedAfterAMoment().contains("\x1b"));
+    EXPECT_FALSE(deliveredBytes().contains("\x1b"));
 }

@@ -9,65 +9,124 @@
 #include "TFormRs232Setup.h"
 #include "WidgetDriving.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <algorithm>
 
 using namespace norvane;
 using namespace norvane::test;
 
 namespace {
 
-void saveScreenshot(QWidget& window, const char* name)
+QString described(const QWidget& widget)
 {
+    const QString name =
+        widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className()) : widget.objectName();
+    const QRect box = widget.geometry();
+    return QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
+}
+
+/// A page that did not render is one flat colour.
+bool showsMoreThanOneColour(const QImage& image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb first = pixels.pixel(0, 0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        if (std::any_of(line, line + pixels.width(), [first](QRgb pixel) { return pixel != first; }))
+            return true;
+    }
+    return false;
+}
+
+/// The visible controls of `root` that lie partly outside their parent, and the labels, buttons and lists that
+/// are narrower or lower than their text needs.
+QStringList layoutFaults(const QWidget& root)
+{
+    QStringList faults;
+    for (const QWidget* widget : root.findChildren<QWidget*>()) {
+        if (widget->isWindow() || !widget->isVisibleTo(&root))
+            continue;
+        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+            faults << described(*widget) + QStringLiteral(" lies outside ") + described(*widget->parentWidget());
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const QSize needed = qobject_cast<const QComboBox*>(widget) ? widget->sizeHint() : widget->minimumSizeHint();
+        const bool sized = (label && !label->wordWrap()) || qobject_cast<const QAbstractButton*>(widget) ||
+                           qobject_cast<const QComboBox*>(widget);
+        if (sized && (widget->width() < needed.width() || widget->height() < needed.height()))
+            faults << described(*widget) +
+                          QStringLiteral(" cuts its text, which needs %1x%2").arg(needed.width()).arg(needed.height());
+    }
+    return faults;
+}
+
+/// Shows `window`, saves its picture and checks that it rendered and that its layout holds together.
+void saveAndCheck(QWidget& window, const QString& name)
+{
+    SCOPED_TRACE(name.toStdString());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPixmap picture = window.grab();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_TRUE(showsMoreThanOneColour(picture.toImage()));
+    EXPECT_EQ(layoutFaults(window), QStringList());
     QDir().mkpath(QStringLiteral(NORVANE_SCREENSHOT_DIR));
-    const QString path = QStringLiteral(NORVANE_SCREENSHOT_DIR "/%1.png").arg(QLatin1StringView(name));
-    EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
+    const QString path = QStringLiteral(NORVANE_SCREENSHOT_DIR "/%1.png").arg(name);
+    EXPECT_TRUE(picture.save(path)) << path.toStdString();
 }
 
 } // namespace
 
 using ScreenshotTest = MainWindowFixture;
 
-TEST_F(ScreenshotTest, savesTheMainWindowAndEveryDialog)
+TEST_F(ScreenshotTest, theMainWindowEachOfItsPagesAndEveryDialogRenderAndHoldTogether)
 {
     ui::TFormMain& main = openWindow();
     useEthernet();
     Click(main, "ButtonGetStatus");
-    WaitUntil([&] { return !statusPanel(3).isEmpty(); }, 2000);
-    saveScreenshot(main, "TFormMain");
+    ASSERT_TRUE(WaitUntil([&] { return !statusPanel(3).isEmpty(); }, 2000));
+    auto& pages = Child<QTabWidget>(main, "PageControl1");
+    for (int page = 0; page < pages.count(); ++page) {
+        pages.setCurrentIndex(page);
+        saveAndCheck(main, QStringLiteral("TFormMain-%1").arg(pages.currentWidget()->objectName()));
+    }
 
+    // On a small screen the pages reach below the window, for the scroll bar to bring them up: only the
+    // picture is checked.
     ui::TFormMain& small = openWindow(false, QRect(0, 0, 1024, 700));
-    saveScreenshot(small, "TFormMain-small-screen");
+    const QPixmap smallPicture = small.grab();
+    EXPECT_TRUE(showsMoreThanOneColour(smallPicture.toImage()));
+    EXPECT_TRUE(smallPicture.save(QStringLiteral(NORVANE_SCREENSHOT_DIR "/TFormMain-small-screen.png")));
 
     LinkSettings links;
     links.serial.portName = QStringLiteral("COM3");
     ui::TFormRs232Setup rs232(links.serial);
-    saveScreenshot(rs232, "TFormRs232Setup");
+    saveAndCheck(rs232, QStringLiteral("TFormRs232Setup"));
     ui::TFormLPTSetup lpt(links.parallel);
-    saveScreenshot(lpt, "TFormLPTSetup");
+    saveAndCheck(lpt, QStringLiteral("TFormLPTSetup"));
 
     ui::TFormProcess process(QRect(0, 0, 1024, 768));
     Progress progress;
     progress.setView(&process);
     progress.ShowProgress(ProgressMode::StepPerWrite, 40, 3);
-    saveScreenshot(process, "TFormProcess");
+    saveAndCheck(process, QStringLiteral("TFormProcess"));
     progress.HideProgress();
 
     ui::PasswordRecord record{"secret"};
     ui::TFormPassword password(record, prompts);
     Child<QLineEdit>(password, "EditPassword").setText(QStringLiteral("secret"));
-    saveScreenshot(password, "TFormPassword");
+    saveAndCheck(password, QStringLiteral("TFormPassword"));
     ui::TFormPasswordSetup passwordSetup(record, prompts);
-    saveScreenshot(passwordSetup, "TFormPasswordSetup");
+    saveAndCheck(passwordSetup, QStringLiteral("TFormPasswordSetup"));
 
     ui::TActiveEmu emulation(*sim.dispatcher, InterfaceKind::Ethernet);
-    saveScreenshot(emulation, "TActiveEmu");
+    saveAndCheck(emulation, QStringLiteral("TActiveEmu"));
 }
 
-TEST_F(ScreenshotTest, savesEveryConfigurationTabInInchAndMmWithAFullConfiguration)
+TEST_F(ScreenshotTest, everyConfigurationTabRendersAndHoldsTogetherInInchAndMmWithAFullConfiguration)
 {
     ui::TFormMain& main = openWindow();
     useEthernet();
@@ -80,7 +139,8 @@ TEST_F(ScreenshotTest, savesEveryConfigurationTabInInchAndMmWithAFullConfigurati
         for (const char* tab :
              {"TabSheet5", "TabSheet6", "TabSheet7", "TabSheet8", "TabSheet9", "TabSheet11", "tsFtpUpd"}) {
             tabs.setCurrentWidget(&Child(main, tab));
-            saveScreenshot(main, qPrintable(QStringLiteral("TFormMain-%1-%2").arg(tab, unit)));
+            saveAndCheck(main, QStringLiteral("TFormMain-%1-%2").arg(tab, unit));
+            EXPECT_TRUE(showsMoreThanOneColour(tabs.currentWidget()->grab().toImage())) << tab;
         }
     }
 }

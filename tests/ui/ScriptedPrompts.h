@@ -6,11 +6,22 @@
 
 namespace norvane::test {
 
-/// Records every message and file question instead of showing it, and answers the file questions with the
-/// names queued in `openFiles` and `saveFiles` (an empty queue answers as a cancelled dialog).
+/// Records every message (its text, and its kind at the same index of `kinds`) and file question instead of
+/// showing it, and answers the file questions with the names queued in `openFiles` and `saveFiles` (an empty
+/// queue answers as a cancelled dialog).
 struct ScriptedPrompts : ui::UserPrompts
 {
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(ui::MessageKind kind, const QString& text) override
+    {
+        messages << text;
+        kinds << kind;
+    }
+
+    void clearMessages()
+    {
+        messages.clear();
+        kinds.clear();
+    }
 
     QString chooseOpenFile(const QString& filter) override
     {
@@ -26,6 +37,7 @@ struct ScriptedPrompts : ui::UserPrompts
     }
 
     QStringList messages;
+    QList<ui::MessageKind> kinds;
     QStringList openFiles;
     QStringList saveFiles;
     QStringList fileFilters;

@@ -1,6 +1,21 @@
-#include <QApplication>
+#include "NorvaneApplication.h"
+#include "ScriptedPrompts.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+/// An exception that escapes a handler fails the test it happens in, instead of waiting on a message box.
+struct FailingPrompts : norvane::test::ScriptedPrompts
+{
+    void showMessage(norvane::ui::MessageKind, const QString& text) override
+    {
+        ADD_FAILURE() << "an exception escaped an event handler: " << text.toStdString();
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -10,7 +25,9 @@ int main(int argc, char** argv)
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    norvane::ui::NorvaneApplication app(argc, argv);
+    FailingPrompts escapedExceptions;
+    app.setErrorPrompts(&escapedExceptions);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

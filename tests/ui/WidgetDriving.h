@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QStringPrinting.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "ConfigTabFixture.h"
 #include "ExternalWirelessGroup.h"
 #include "MainWindowFixture.h"
+#include "RefusingPort.h"
 #include "WidgetDriving.h"
 #include "protocol/ConfigurationWrite.h"
-#include "RefusingPort.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -107,7 +107,7 @@ TEST_F(WirelessTabTest, theKeyCheckRefusesKeysThatDoNotFitWithAMessage)
     };
     for (const auto& [encryption, key, passes, message] : cases) {
         SCOPED_TRACE(key.toStdString());
-        prompts.messages.clear();
+        prompts.clearMessages();
         Enter(edit("EditWiFiSSID"));
         EXPECT_EQ(keyCheckWith(encryption, key), passes);
         EXPECT_EQ(prompts.messages, message ? QStringList{message} : QStringList());
@@ -302,6 +302,31 @@ TEST_F(WirelessTabTest, wepWithAFixedAddressGoesRoundTripAndNoDhcpChoiceTakesNoA
     EXPECT_EQ(error, "'5x' is not a valid integer value");
 }
 
+TEST_F(WirelessTabTest, valuesLongerThanTheTypingLimitsAreShownAndTakenBackWhole)
+{
+    PrinterConfig record = withModule();
+    record.wifiSecurity.set(kWpaEnterprise);
+    record.wifiEap.set(0x41);
+    record.wifiUsername.setText(QByteArray(40, 'u'));
+    record.wifiPassword.setText("a forty-character EAP password, masked!!");
+    record.wifiHostName.setText(QByteArray(63, 'n'));
+    record.wifiRoamTrigger.set(-100);
+    record.wifiRoamDelta.set(100);
+    record.wifiRawPort.set(123456);
+    tab.showConfig(record, units);
+    EXPECT_EQ(edit("edtRoamRssi").text(), "-100");
+    EXPECT_TRUE(taken(record) == record);
+
+    // What the user types is still held to the fields' limits.
+    PrinterConfig shortName = withModule();
+    shortName.wifiHostName.setText("LABELS-7");
+    tab.showConfig(shortName, units);
+    QLineEdit& name = edit("Edit1Printname");
+    name.clear();
+    QTest::keyClicks(&name, QString(40, u'x'));
+    EXPECT_EQ(name.text(), QString(32, u'x'));
+}
+
 TEST_F(WirelessTabTest, theLockFollowsTheReportedAddressAndWirelessFactoryDefaultLocksWhateverItsResult)
 {
     QSignalSpy lockChanges(&tab, &ui::WirelessTab::lockChanged);
@@ -420,15 +445,16 @@ TEST_F(WirelessTabInMainWindowTest, setSendsTheTabWithANewCertificateOrNothingFo
     prompts.openFiles << certificate.fileName();
     Click(*window, "btnWiFiSrvCerBrowse");
     Click(*window, "ButtonConfigSet");
-    ASSERT_TRUE(printerReceived("DLCERT 1,\"NEWCA.PEM\",27,-----BEGIN CERTIFICATE-----\r\n"));
-    EXPECT_TRUE(sim.printer.received().contains("WLAN EAP 1,1,\"jdoe\",\"s3cret!\"\r\n"));
-    EXPECT_TRUE(sim.printer.received().contains("WLAN DHCP\r\n"));
+    const QByteArray sent = deliveredBytes();
+    EXPECT_TRUE(sent.contains("DLCERT 1,\"NEWCA.PEM\",27,-----BEGIN CERTIFICATE-----\r\n"));
+    EXPECT_TRUE(sent.contains("WLAN EAP 1,1,\"jdoe\",\"s3cret!\"\r\n"));
+    EXPECT_TRUE(sent.contains("WLAN DHCP\r\n"));
 
-    sim.printer.clearLogs();
+    clearPrinterLogs();
     Choose(Child<QComboBox>(*window, "ComboBoxWiFiEncryption"), kWep1);
     Child<QLineEdit>(*window, "EditWiFiKey").setText(QStringLiteral("abc"));
     Click(*window, "ButtonConfigSet");
     EXPECT_EQ(prompts.messages, QStringList{"The length is invalid!!"});
-    QTest::qWait(100);
-    EXPECT_FALSE(sim.printer.received().contains("WLAN"));
+    EXPECT_EQ(prompts.kinds, QList{ui::MessageKind::Error});
+    EXPECT_FALSE(deliveredBytes().contains("WLAN"));
 }
