@@ -5,6 +5,7 @@
 #include "PasswordGate.h"
 #include "protocol/CertificateFiles.h"
 #include "protocol/ConfigurationWrite.h"
+#include "protocol/WirelessRules.h"
 
 #include <array>
 
@@ -61,6 +62,13 @@ int WriteConfigCommand::execute(CliSession& session, const QCommandLineParser& a
     LoadedCertificates certificates;
     if (!LoadCertificates(write.certificates, certificates, error)) {
         session.err << "norvane-cli: cannot read the certificate " << error << Qt::endl;
+        return kExitBadInput;
+    }
+    // The window refuses such a key before anything is sent; a file must not get past that check.
+    if (const auto problem = page == static_cast<int>(ConfigPage::Wireless) && write.config.wifiPresent
+                                 ? WifiKeyProblem(write.config)
+                                 : std::nullopt) {
+        session.err << "norvane-cli: wifiKey: " << *problem << Qt::endl;
         return kExitBadInput;
     }
     if (const auto field = UnsendableTextField(write, page)) {

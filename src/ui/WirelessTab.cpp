@@ -43,7 +43,7 @@ constexpr int kRawPortLength = 5;
 constexpr int kSecretEntryLength = 32;
 constexpr int kPrinterNameLength = 32;
 
-// The section headings of the group, as the form has them.
+// The section headings of the group.
 constexpr const char* kEnterpriseHeading = "-------------------------- WPA-Enterprise ------------------------";
 constexpr const char* kInformationHeading = "-------------------------- WiFi Information ------------------------";
 

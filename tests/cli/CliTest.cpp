@@ -150,3 +150,19 @@ TEST_F(CliTest, anUnreadableCertificateIsRefusedBeforeAnythingIsSent)
     EXPECT_TRUE(
         sim.waitFor([](const sim::PrinterState& state) { return state.wireless.certificates["ca.pem"] == "CERTIFICATE"; }));
 }
+
+TEST_F(CliTest, aWirelessKeyTheWindowWouldRefuseIsRefusedBeforeAnythingIsSent)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath("wireless.json");
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"wifiPresent": 1, "wifiSecurity": {"valid": true, "value": 1},
+                  "wifiKey": {"valid": true, "value": "123"}})");
+    file.close();
+    EXPECT_EQ(run({"write-config", "--page", "4", config}), 65);
+    EXPECT_TRUE(err.contains("The length is invalid!!")) << qPrintable(err);
+    // The key goes only with the wireless page.
+    EXPECT_EQ(run({"write-config", "--page", "0", config}), 0) << qPrintable(err);
+    EXPECT_FALSE(sim.printer.received().contains("WLAN"));
+}

@@ -1,6 +1,7 @@
 #include "protocol/ConfigurationPageLines.h"
 
 #include "protocol/CommandFormat.h"
+#include "protocol/WirelessRules.h"
 
 #include <tuple>
 
@@ -8,13 +9,8 @@ namespace norvane {
 
 namespace {
 
-constexpr std::int32_t kWpaPersonal = 5;
-constexpr std::int32_t kWpaEnterprise = 6;
-
-bool isWepKeyIndex(std::int32_t security)
-{
-    return security >= 1 && security <= 4;
-}
+constexpr auto kWpaPersonal = static_cast<std::int32_t>(WifiSecurity::WpaPersonal);
+constexpr auto kWpaEnterprise = static_cast<std::int32_t>(WifiSecurity::WpaEnterprise);
 
 /// The line "DLCERT n,"name",size," followed by the file's bytes and CR LF.
 QByteArray certificateLine(char number, const QByteArray& name, const QByteArray& contents, const char* field)
@@ -42,7 +38,7 @@ QList<QByteArray> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& 
     QList<QByteArray> lines;
     lines << "WLAN SSID " + textOrEmpty(c.wifiSsid, "wifiSsid") + "\r\n";
     if (securitySet) {
-        if (isWepKeyIndex(security))
+        if (IsWepSecurity(security))
             lines << "WLAN SECURI WEP" + number(security) + "\r\n";
         else if (security == kWpaPersonal)
             lines << "WLAN SECURI WPAPSK\r\n";
@@ -55,15 +51,13 @@ QList<QByteArray> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& 
         lines << "WLAN WPA " + Quoted(c.wifiKey.text(), "wifiKey") + "\r\n";
     else
         lines << "WLAN WPA \"\"\r\n";
-    if (c.wifiKey.isSet() && securitySet && isWepKeyIndex(security))
+    if (c.wifiKey.isSet() && securitySet && IsWepSecurity(security))
         lines << "WLAN WEP" + number(security) + ' ' + Quoted(c.wifiKey.text(), "wifiKey") + "\r\n";
     else
         lines << "WLAN WEP1 \"\"\r\n";
     if (securitySet && security == kWpaEnterprise) {
-        const std::int32_t eapType = c.wifiEap.value >> 4;
-        const std::int32_t eapDetail = (c.wifiEap.value & 0x0F) != 0 ? (c.wifiEap.value & 0x0F) : 1;
-        lines << "WLAN EAP " + number(eapType) + ',' + number(eapDetail) + ',' +
-                     Quoted(c.wifiUsername.text(), "wifiUsername") + ',' +
+        lines << "WLAN EAP " + number(EapTypeNumber(c.wifiEap.value)) + ',' + number(EapInnerMethod(c.wifiEap.value)) +
+                     ',' + Quoted(c.wifiUsername.text(), "wifiUsername") + ',' +
                      Quoted(c.wifiPassword.text(), "wifiPassword") + "\r\n";
     } else {
         lines << "WLAN EAP 0,0,\"\",\"\"\r\n";

@@ -69,10 +69,21 @@ std::int32_t EapTypeNumber(std::int32_t wifiEap)
     return wifiEap >> kEapTypeShift;
 }
 
+std::int32_t EapInnerMethod(std::int32_t wifiEap)
+{
+    const std::int32_t method = wifiEap & ((1 << kEapTypeShift) - 1);
+    return method != 0 ? method : kEapInnerMethod;
+}
+
+bool IsWepSecurity(std::int32_t security)
+{
+    return security >= static_cast<std::int32_t>(WifiSecurity::Wep1) &&
+           security <= static_cast<std::int32_t>(WifiSecurity::Wep4);
+}
+
 std::optional<QString> WifiKeyProblem(std::int32_t security, const QString& key)
 {
-    if (security >= static_cast<std::int32_t>(WifiSecurity::Wep1) &&
-        security <= static_cast<std::int32_t>(WifiSecurity::Wep4))
+    if (IsWepSecurity(security))
         return wepKeyProblem(key);
     if (security == static_cast<std::int32_t>(WifiSecurity::WpaPersonal))
         return wpaKeyProblem(key);

@@ -37,6 +37,12 @@ std::int32_t EncodeEap(EapType type);
 /// The number of the EAP type that `wifiEap` holds; it may be one without a type of its own.
 std::int32_t EapTypeNumber(std::int32_t wifiEap);
 
+/// The inner method `wifiEap` holds in its low four bits; none counts as 1.
+std::int32_t EapInnerMethod(std::int32_t wifiEap);
+
+/// Whether the encryption numbered `security` is one of the four WEP keys (its number is the key's).
+bool IsWepSecurity(std::int32_t security);
+
 /// What is wrong with a WLAN key for the encryption numbered `security`, in the words the user is shown:
 /// "The length is invalid!!" or "The format is not valid!!". A WEP key has 5 or 13 characters of 7-bit text,
 /// or 10 or 26 hexadecimal digits; a WPA-Personal key is a passphrase of 8 to 63 characters or 64 hexadecimal
