@@ -1,5 +1,8 @@
 #include "SimClient.h"
 
+#include "link/Progress.h"
+#include "link/WaitPacing.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -37,7 +40,9 @@ SimClient SimClient::terminal(const QString& path)
 
 bool SimClient::send(QByteArrayView bytes)
 {
-    return writeFully(m_fd.get(), bytes, std::chrono::seconds(5));
+    Progress nobodyWatching;
+    WaitPacing pacing(nobodyWatching, std::chrono::seconds(5));
+    return writeFully(m_fd.get(), bytes, std::chrono::seconds(5), pacing);
 }
 
 bool SimClient::readSome(QByteArray& into, milliseconds timeout)

@@ -5,7 +5,7 @@
 
 namespace norvane::test {
 
-bool ScriptedTransport::writeChunk(QByteArrayView chunk)
+bool ScriptedTransport::writeChunk(QByteArrayView chunk, WaitPacing&)
 {
     if (m_device->failChunk == m_device->chunks.size()) {
         m_device->chunks.append(QByteArray());

@@ -39,7 +39,7 @@ class ScriptedTransport : public Transport
 public:
     explicit ScriptedTransport(std::shared_ptr<ScriptedDevice> device) : m_device(std::move(device)) {}
 
-    bool writeChunk(QByteArrayView chunk) override;
+    bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) override;
     FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
     void purgeInput() override { m_device->input.clear(); }
     std::chrono::steady_clock::time_point now() const override

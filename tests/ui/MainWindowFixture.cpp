@@ -20,9 +20,9 @@ public:
     {
     }
 
-    bool writeChunk(QByteArrayView chunk) override
+    bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) override
     {
-        const bool written = m_transport->writeChunk(chunk);
+        const bool written = m_transport->writeChunk(chunk, pacing);
         if (written)
             m_written += chunk;
         return written;

@@ -16,9 +16,9 @@ std::unique_ptr<DeviceFileTransport> DeviceFileTransport::open(const QString& pa
     return std::unique_ptr<DeviceFileTransport>(new DeviceFileTransport(std::move(fd)));
 }
 
-bool DeviceFileTransport::writeChunk(QByteArrayView chunk)
+bool DeviceFileTransport::writeChunk(QByteArrayView chunk, WaitPacing& pacing)
 {
-    return writeFully(m_fd.get(), chunk, std::nullopt);
+    return writeFully(m_fd.get(), chunk, std::nullopt, pacing);
 }
 
 FetchResult DeviceFileTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)

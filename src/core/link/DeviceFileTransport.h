@@ -22,7 +22,7 @@ public:
     static std::unique_ptr<DeviceFileTransport> open(const QString& path, Access access);
 
     /// No time limit: a printer that holds its input back (paper out, buffer full) is waited for.
-    bool writeChunk(QByteArrayView chunk) override;
+    bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) override;
     FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "link/PosixIo.h"
 
+#include "link/WaitPacing.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
@@ -67,7 +69,25 @@ FetchResult readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, st
     }
 }
 
-bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout)
+PacedWait waitForFdPaced(int fd, short events, std::optional<std::chrono::milliseconds> timeout, WaitPacing& pacing)
+{
+    const auto start = Clock::now();
+    for (;;) {
+        auto slice = WaitPacing::kSlice;
+        if (timeout) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(start + *timeout - Clock::now());
+            if (left.count() <= 0)
+                return PacedWait::TimedOut;
+            slice = std::min(slice, left);
+        }
+        if (waitForFd(fd, events, slice))
+            return PacedWait::Ready;
+        if (!pacing.between(Clock::now() - start))
+            return PacedWait::Stopped;
+    }
+}
+
+bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout, WaitPacing& pacing)
 {
     const auto deadline = timeout ? std::optional(Clock::now() + *timeout) : std::nullopt;
     qsizetype written = 0;
@@ -78,7 +98,7 @@ bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::millisec
             if (left->count() <= 0)
                 return false;
         }
-        if (!waitForFd(fd, POLLOUT, left))
+        if (waitForFdPaced(fd, POLLOUT, left, pacing) != PacedWait::Ready)
             return false;
         const ssize_t n = ::write(fd, data.data() + written, static_cast<std::size_t>(data.size() - written));
         if (n > 0)

@@ -9,6 +9,8 @@
 
 namespace norvane {
 
+class WaitPacing;
+
 /// Owns a file descriptor and closes it once.
 class UniqueFd
 {
@@ -37,7 +39,19 @@ bool waitForFd(int fd, short events, std::optional<std::chrono::milliseconds> ti
 /// and marked ended at the end of input or on an error.
 FetchResult readWithTimeout(int fd, std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout);
 
-/// Writes every byte, going on after partial writes; gives up when `timeout` passes (none: never).
-bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout);
+/// What a paced wait came to.
+enum class PacedWait
+{
+    Ready,
+    TimedOut,
+    Stopped,
+};
+
+/// `waitForFd` in the pacing's slices, so the window paints meanwhile and the user can stop the wait.
+PacedWait waitForFdPaced(int fd, short events, std::optional<std::chrono::milliseconds> timeout, WaitPacing& pacing);
+
+/// Writes every byte, going on after partial writes; gives up when `timeout` passes (none: never) or the user
+/// stops the wait.
+bool writeFully(int fd, QByteArrayView data, std::optional<std::chrono::milliseconds> timeout, WaitPacing& pacing);
 
 } // namespace norvane

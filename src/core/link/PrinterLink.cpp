@@ -57,12 +57,16 @@ bool PrinterLink::WriteLink(QByteArrayView data)
     case InterfaceKind::Usb:
     case InterfaceKind::Com:
         return writeInChunks(data, kUsbComChunk);
-    case InterfaceKind::Lpt:
-        if (!m_transport->writeChunk(data))
+    case InterfaceKind::Lpt: {
+        WaitPacing pacing(m_progress, m_showWaitingAfter);
+        if (!m_transport->writeChunk(data, pacing)) {
+            m_cancelled = m_cancelled || pacing.stopped();
             return false;
+        }
         m_progress.StepProgress(ProgressMode::Percentage, 100);
         passEvents();
         return true;
+    }
     case InterfaceKind::Ethernet:
         if (!writeInChunks(data, kEthernetChunk))
             return false;
@@ -76,11 +80,15 @@ bool PrinterLink::writeInChunks(QByteArrayView data, std::size_t chunkSize)
 {
     const auto length = static_cast<std::size_t>(data.size());
     std::size_t remaining = length;
+    WaitPacing pacing(m_progress, m_showWaitingAfter);
     while (remaining > 0) {
         const std::size_t chunk = std::min(chunkSize, remaining);
         if (!m_transport->writeChunk(
-                data.sliced(static_cast<qsizetype>(length - remaining), static_cast<qsizetype>(chunk))))
+                data.sliced(static_cast<qsizetype>(length - remaining), static_cast<qsizetype>(chunk)), pacing)) {
+            // A printer the user stopped waiting for is given up on for the rest of the operation.
+            m_cancelled = m_cancelled || pacing.stopped();
             return false;
+        }
         remaining -= chunk;
         m_progress.StepProgress(ProgressMode::Percentage, percentWritten(length, remaining));
         passEvents();

@@ -34,9 +34,9 @@ std::unique_ptr<SerialTransport> SerialTransport::open(const QString& path, cons
     return std::unique_ptr<SerialTransport>(new SerialTransport(std::move(fd)));
 }
 
-bool SerialTransport::writeChunk(QByteArrayView chunk)
+bool SerialTransport::writeChunk(QByteArrayView chunk, WaitPacing& pacing)
 {
-    return writeFully(m_fd.get(), chunk, kWriteConstant + kWritePerByte * chunk.size());
+    return writeFully(m_fd.get(), chunk, kWriteConstant + kWritePerByte * chunk.size(), pacing);
 }
 
 FetchResult SerialTransport::fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout)

@@ -18,7 +18,7 @@ public:
     static std::unique_ptr<SerialTransport> open(const QString& path, const SerialLinkSettings& settings);
 
     /// Bounded like the port's write time-outs: 10 ms per byte plus 3000 ms.
-    bool writeChunk(QByteArrayView chunk) override;
+    bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) override;
     FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
     void purgeInput() override;
 

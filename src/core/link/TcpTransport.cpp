@@ -12,22 +12,6 @@ namespace norvane {
 
 namespace {
 
-/// Waits for the connection in the pacing's slices; false on time-out or when the user stops waiting.
-bool waitForConnection(int fd, std::chrono::milliseconds timeout, WaitPacing& pacing)
-{
-    const auto start = std::chrono::steady_clock::now();
-    for (;;) {
-        const auto left =
-            std::chrono::ceil<std::chrono::milliseconds>(start + timeout - std::chrono::steady_clock::now());
-        if (left <= left.zero())
-            return false;
-        if (waitForFd(fd, POLLOUT, std::min(left, WaitPacing::kSlice)))
-            return true;
-        if (!pacing.between(std::chrono::steady_clock::now() - start))
-            return false;
-    }
-}
-
 UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout, WaitPacing& pacing)
 {
     UniqueFd socket(
@@ -35,7 +19,7 @@ UniqueFd connectTo(const addrinfo& address, std::chrono::milliseconds timeout, W
     if (!socket.isValid())
         return {};
     if (::connect(socket.get(), address.ai_addr, address.ai_addrlen) != 0) {
-        if (errno != EINPROGRESS || !waitForConnection(socket.get(), timeout, pacing))
+        if (errno != EINPROGRESS || waitForFdPaced(socket.get(), POLLOUT, timeout, pacing) != PacedWait::Ready)
             return {};
         int error = 0;
         socklen_t size = sizeof error;
@@ -64,12 +48,15 @@ std::unique_ptr<TcpTransport> TcpTransport::TcpConnect(const QString& host, int 
     return std::unique_ptr<TcpTransport>(new TcpTransport(std::move(socket), timeouts));
 }
 
-bool TcpTransport::writeChunk(QByteArrayView chunk)
+bool TcpTransport::writeChunk(QByteArrayView chunk, WaitPacing& pacing)
 {
     qsizetype sent = 0;
     int stalledWaits = 0;
     while (sent < chunk.size()) {
-        if (!waitForFd(m_socket.get(), POLLOUT, m_timeouts.ethernet)) {
+        const PacedWait wait = waitForFdPaced(m_socket.get(), POLLOUT, m_timeouts.ethernet, pacing);
+        if (wait == PacedWait::Stopped)
+            return false;
+        if (wait == PacedWait::TimedOut) {
             if (++stalledWaits > m_timeouts.ethernetStalledWriteRetries)
                 return false;
             continue;

@@ -21,7 +21,7 @@ public:
 
     /// Sends the whole chunk, also when the socket takes it in parts. A wait of the Ethernet time-out
     /// without transfer is repeated at most `ethernetStalledWriteRetries` times, then the write fails.
-    bool writeChunk(QByteArrayView chunk) override;
+    bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) override;
     /// Waits for received bytes and takes what is there; nothing on time-out, ended when the printer closed.
     FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) override;
 

@@ -27,8 +27,9 @@ class Transport
 public:
     virtual ~Transport() = default;
 
-    /// Writes one chunk; true only when every byte went out.
-    virtual bool writeChunk(QByteArrayView chunk) = 0;
+    /// Writes one chunk; true only when every byte went out. A write that has to wait paces its wait with
+    /// `pacing` and gives up when the user stops it.
+    virtual bool writeChunk(QByteArrayView chunk, WaitPacing& pacing) = 0;
     /// Waits at most `timeout` for input and takes up to `capacity` bytes; a count of 0 when nothing came.
     virtual FetchResult fetch(std::uint8_t* into, std::size_t capacity, std::chrono::milliseconds timeout) = 0;
     /// Drops input the device has queued but not yet delivered.

@@ -11,7 +11,9 @@ bool WaitPacing::between(std::chrono::steady_clock::duration waited)
         m_progress.ShowWaiting();
     }
     m_progress.PassEvents();
-    return !m_progress.TakeCancelRequest();
+    if (m_progress.TakeCancelRequest())
+        m_stopped = true;
+    return !m_stopped;
 }
 
 } // namespace norvane

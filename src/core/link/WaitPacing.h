@@ -22,13 +22,14 @@ public:
     /// Called after each slice with the time waited so far; false once the user asked to stop waiting.
     bool between(std::chrono::steady_clock::duration waited);
 
-    /// Whether the view was told of this wait.
-    bool toldWaiting() const { return m_toldWaiting; }
+    /// Whether the user stopped this wait.
+    bool stopped() const { return m_stopped; }
 
 private:
     Progress& m_progress;
     std::chrono::milliseconds m_showWaitingAfter;
     bool m_toldWaiting = false;
+    bool m_stopped = false;
 };
 
 } // namespace norvane

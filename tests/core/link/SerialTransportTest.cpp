@@ -1,7 +1,10 @@
 #include "link/SerialTransport.h"
 #include "link/LinkSettings.h"
+#include "link/LinkTimeouts.h"
 #include "link/PosixIo.h"
+#include "link/Progress.h"
 #include "link/SerialLineSettings.h"
+#include "link/WaitPacing.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,6 +91,8 @@ TEST(SerialTransportTest, opensAPseudoTerminalWithSettingsItCannotTakeAndCarries
 {
     PseudoTerminal pty;
     ASSERT_FALSE(pty.path.isEmpty());
+    Progress progress;
+    WaitPacing pacing(progress, LinkTimeouts{}.showWaitingAfter);
     for (int stopBits : {0, 1, 2}) {
         SerialLinkSettings settings;
         settings.stopBits = stopBits;
@@ -96,7 +101,7 @@ TEST(SerialTransportTest, opensAPseudoTerminalWithSettingsItCannotTakeAndCarries
         auto port = SerialTransport::open(pty.path, settings);
         ASSERT_TRUE(port) << "stop bits " << stopBits;
 
-        ASSERT_TRUE(port->writeChunk("\x1b!?\r\n"));
+        ASSERT_TRUE(port->writeChunk("\x1b!?\r\n", pacing));
         EXPECT_EQ(pty.readMaster(5), QByteArray("\x1b!?\r\n"));
 
         ASSERT_EQ(::write(pty.master.get(), "{2|\r\n}", 6), 6);

@@ -184,7 +184,7 @@ TEST(TcpTransportTest, aChunkTheSocketTakesInPartsArrivesWhole)
             received.append(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(n));
         }
     });
-    EXPECT_TRUE(transport->writeChunk(sent));
+    EXPECT_TRUE(transport->writeChunk(sent, paced.pacing));
     reader.join();
     EXPECT_TRUE(received == sent);
 }
@@ -197,7 +197,25 @@ TEST(TcpTransportTest, aPrinterThatStopsReadingFailsTheWriteAfterTheBoundedRetri
     ASSERT_TRUE(transport);
     UniqueFd peer = listener.accept(); // accepted, never read
     const QByteArray chunk(64 * 1024 * 1024, 'x');
-    EXPECT_FALSE(transport->writeChunk(chunk));
+    EXPECT_FALSE(transport->writeChunk(chunk, paced.pacing));
+}
+
+TEST(TcpTransportTest, theUserCanStopAWriteThatAPrinterDoesNotTake)
+{
+    Pacing paced;
+    Listener listener;
+    LinkTimeouts timeouts;
+    timeouts.ethernet = 1h;
+    auto transport = TcpTransport::TcpConnect("127.0.0.1", listener.port, timeouts, paced.pacing);
+    ASSERT_TRUE(transport);
+    UniqueFd peer = listener.accept(); // accepted, never read
+    StoppingView view;
+    Progress progress;
+    progress.setView(&view);
+    WaitPacing stoppable(progress, 0ms);
+    EXPECT_FALSE(transport->writeChunk(QByteArray(64 * 1024 * 1024, 'x'), stoppable));
+    EXPECT_TRUE(stoppable.stopped());
+    EXPECT_EQ(view.shown, 1);
 }
 
 TEST(TcpTransportTest, fetchTakesWhatArrivedAndEndsOnTimeoutOrWhenThePrinterCloses)
