@@ -5,6 +5,8 @@
 #include "SimPrinter.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 /// Runs the tool in-process against a virtual printer, with the printer password variable cleared so the
@@ -35,7 +37,19 @@ protected:
 
     void givePrinterPassword(const QByteArray& password) { qputenv(norvane::cli::kPrinterPasswordVariable, password); }
 
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    /// Writes `contents` to the file `name` of the test's folder and gives its path.
+    QString writeFile(const QString& name, const QByteArray& contents)
+    {
+        QFile written(file(name));
+        EXPECT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(contents);
+        return written.fileName();
+    }
+
     norvane::test::SimPrinter sim;
+    QTemporaryDir dir;
     QString out;
     QString err;
 };

@@ -1,9 +1,6 @@
 #include "CliFixture.h"
 #include "protocol/ReplyFraming.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 using namespace norvane;
 
 class CliPasswordGateTest : public CliFixture
@@ -12,7 +9,7 @@ protected:
     CliPasswordGateTest()
     {
         setPrinterPassword("Secret");
-        writeFile(configPath(), R"({"density": {"valid": true, "value": 3}})");
+        writeFile("config.json", R"({"density": {"valid": true, "value": 3}})");
     }
 
     void setPrinterPassword(const QByteArray& password)
@@ -29,17 +26,7 @@ protected:
                "DIAGNOSTIC REPORT PASSWORD\r\n";
     }
 
-    QString configPath() const { return dir.filePath("config.json"); }
-
-    QString writeFile(const QString& path, const QByteArray& contents)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-        return path;
-    }
-
-    QTemporaryDir dir;
+    QString configPath() const { return file("config.json"); }
 };
 
 TEST_F(CliPasswordGateTest, aMissingOrWrongPasswordSendsNothingThatChangesThePrinter)
@@ -74,7 +61,7 @@ TEST_F(CliPasswordGateTest, theRightPasswordLetsTheChangeThrough)
 
     // The file wins over the environment; "-" reads it from standard input.
     givePrinterPassword("wrong");
-    const QString passwordFile = writeFile(dir.filePath("password"), "Secret\n");
+    const QString passwordFile = writeFile("password", "Secret\n");
     EXPECT_EQ(run({"factory-default", "--printer-password-file", passwordFile}), 0) << qPrintable(err);
     EXPECT_EQ(run({"factory-default", "--printer-password-file", "-"}, true, "Secret\r\n"), 0) << qPrintable(err);
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 3; }));
@@ -148,7 +135,7 @@ TEST_F(CliPasswordGateTest, givenPasswordsAreBoundedAndCheckedBeforeThePrinterIs
     EXPECT_TRUE(err.contains("read from standard input: password set -"));
     EXPECT_EQ(run({"password", "get", "--printer-password-file", "-"}), 64);
 
-    const QString missing = dir.filePath("missing");
+    const QString missing = file("missing");
     EXPECT_EQ(run({"factory-default", "--printer-password-file", missing}), 65);
     EXPECT_TRUE(err.contains(missing));
     givePrinterPassword("\u20ac");

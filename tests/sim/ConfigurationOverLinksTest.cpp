@@ -30,7 +30,8 @@ protected:
     PrinterConfig writeAndReadBack(const PrinterConfig& config, ConfigPage page, CertificatePaths certificates = {})
     {
         ConfigPageWrite write{config, std::move(certificates)};
-        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write, static_cast<std::int32_t>(page)),
+        EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::WriteConfigurationPage>(InterfaceKind::Ethernet, write,
+                                                                                  static_cast<std::int32_t>(page)),
                   ResultCode::Success);
         return read();
     }
@@ -84,23 +85,6 @@ TEST_F(ConfigurationOverLinksTest, eachEditionIsAskedOnlyWhatItKnows)
     EXPECT_FALSE(config.dHeat.isSet());
     EXPECT_FALSE(config.maxLength.isSet());
     EXPECT_TRUE(sim.printer.commands().last().endsWith("EDITION")); // nothing asked after it
-}
-
-TEST_F(ConfigurationOverLinksTest, aPrinterSilentAtReprintIsReadAsAnOldPrinter)
-{
-    useEdition(0);
-    const PrinterConfig config = read();
-    EXPECT_EQ(config.edition, 0);
-    EXPECT_FALSE(config.reprint.isSet());
-    EXPECT_TRUE(config.comStopBits.isSet());
-}
-
-TEST_F(ConfigurationOverLinksTest, aVersionLongerThanItsBufferFailsTheRead)
-{
-    sim.printer.withState([](sim::PrinterState& state) { state.reports["VERSION"] = QByteArray(255, 'V'); });
-    read(ResultCode::DataReceivingError);
-    sim.printer.withState([](sim::PrinterState& state) { state.reports["VERSION"] = QByteArray(254, 'V'); });
-    EXPECT_EQ(read().version.text().size(), 254);
 }
 
 TEST_F(ConfigurationOverLinksTest, theCommonPageComesBackInInchAndInMillimetres)

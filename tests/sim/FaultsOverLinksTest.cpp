@@ -13,14 +13,6 @@ using namespace std::chrono_literals;
 class FaultsOverLinksTest : public ::testing::Test
 {
 protected:
-    void misbehave(sim::SimFault fault, std::chrono::milliseconds delay = 0ms)
-    {
-        sim.printer.withState([&](sim::PrinterState& state) {
-            state.fault = fault;
-            state.replyDelay = delay;
-        });
-    }
-
     /// The interface announcement's exchange and its reply, over the given kind.
     std::pair<ResultCode, QByteArray> announce(InterfaceKind kind)
     {
@@ -37,7 +29,7 @@ protected:
 
 TEST_F(FaultsOverLinksTest, aPrinterThatNeverAnswersFailsTheReadAfterOneTimeout)
 {
-    misbehave(sim::SimFault::NeverAnswer);
+    sim.misbehave(sim::SimFault::NeverAnswer);
     for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Ethernet}) {
         StatusFlags flags;
         EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadStatus>(kind, flags), ResultCode::DataReceivingError);
@@ -47,7 +39,7 @@ TEST_F(FaultsOverLinksTest, aPrinterThatNeverAnswersFailsTheReadAfterOneTimeout)
 
 TEST_F(FaultsOverLinksTest, aPrinterThatStreamsWithoutEverStartingAFrameIsGivenUpOn)
 {
-    misbehave(sim::SimFault::EndlessGarbage);
+    sim.misbehave(sim::SimFault::EndlessGarbage);
     for (InterfaceKind kind : {InterfaceKind::Ethernet, InterfaceKind::Usb}) {
         EXPECT_EQ(announce(kind).first, ResultCode::DataReceivingError);
         PrinterConfig config;
@@ -59,7 +51,7 @@ TEST_F(FaultsOverLinksTest, aPrinterThatStreamsWithoutEverStartingAFrameIsGivenU
 TEST_F(FaultsOverLinksTest, aPrinterThatTricklesBytesFasterThanTheTimeoutMeetsTheReplyDeadline)
 {
     // Every wait ends with a byte well inside the read time-out, so only the reply's deadline ends the read.
-    misbehave(sim::SimFault::TrickleGarbage, SimPrinter::kShortTimeout / 10);
+    sim.misbehave(sim::SimFault::TrickleGarbage, SimPrinter::kShortTimeout / 10);
     for (InterfaceKind kind : {InterfaceKind::Ethernet, InterfaceKind::Com}) {
         QByteArray password = "unchanged";
         EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ReadPassword>(kind, password),
@@ -69,27 +61,27 @@ TEST_F(FaultsOverLinksTest, aPrinterThatTricklesBytesFasterThanTheTimeoutMeetsTh
 
 TEST_F(FaultsOverLinksTest, aConnectionClosedInTheMiddleOfAReplyFailsTheRead)
 {
-    misbehave(sim::SimFault::CloseMidReply);
+    sim.misbehave(sim::SimFault::CloseMidReply);
     EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
     EXPECT_EQ(announce(InterfaceKind::Com).first, ResultCode::DataReceivingError);
 }
 
 TEST_F(FaultsOverLinksTest, badFramesFailAndStrayBytesBeforeAFrameDoNot)
 {
-    misbehave(sim::SimFault::OversizedFrame);
+    sim.misbehave(sim::SimFault::OversizedFrame);
     EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
-    misbehave(sim::SimFault::MalformedFrame);
+    sim.misbehave(sim::SimFault::MalformedFrame);
     EXPECT_EQ(announce(InterfaceKind::Usb).first, ResultCode::DataReceivingError);
-    misbehave(sim::SimFault::GarbageBeforeFrame);
+    sim.misbehave(sim::SimFault::GarbageBeforeFrame);
     EXPECT_EQ(announce(InterfaceKind::Ethernet), std::make_pair(ResultCode::Success, QByteArray("NET")));
     EXPECT_EQ(announce(InterfaceKind::Com), std::make_pair(ResultCode::Success, QByteArray("COM")));
 }
 
 TEST_F(FaultsOverLinksTest, aLateAnswerCountsOnlyWithinTheReadTimeout)
 {
-    misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout / 3);
+    sim.misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout / 3);
     EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::Success);
-    misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout * 3);
+    sim.misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout * 3);
     EXPECT_EQ(announce(InterfaceKind::Ethernet).first, ResultCode::DataReceivingError);
 }
 
@@ -110,11 +102,4 @@ TEST_F(FaultsOverLinksTest, aRefusedConnectionOrAMissingPortIsAnOpenError)
     EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::LinkTest>(InterfaceKind::Ethernet), ResultCode::PortOpenError);
     sim.settings.serial.portName = QStringLiteral("/dev/ttyNoSuchPort");
     EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ResetPrinter>(InterfaceKind::Com), ResultCode::PortOpenError);
-}
-
-TEST_F(FaultsOverLinksTest, anUnknownOperationMakesNoConnection)
-{
-    EXPECT_EQ(sim.dispatcher->dispatch(static_cast<OperationCode>(27), InterfaceKind::Ethernet), ResultCode::UnknowError);
-    EXPECT_EQ(sim.dispatcher->dispatch(static_cast<OperationCode>(34), InterfaceKind::Ethernet), ResultCode::UnknowError);
-    EXPECT_TRUE(sim.printer.received().isEmpty());
 }

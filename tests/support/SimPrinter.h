@@ -31,6 +31,15 @@ struct SimPrinter
         return false;
     }
 
+    /// Makes the printer misbehave as `fault` says from its next reply on.
+    void misbehave(sim::SimFault fault, std::chrono::milliseconds delay = {})
+    {
+        printer.withState([&](sim::PrinterState& state) {
+            state.fault = fault;
+            state.replyDelay = delay;
+        });
+    }
+
     sim::VirtualPrinter printer;
     sim::SimServer server{printer};
     int tcpPort = 0;

@@ -44,14 +44,6 @@ protected:
         Child<QComboBox>(*window, "ComboBoxInterFace").setCurrentIndex(static_cast<int>(InterfaceKind::Ethernet));
     }
 
-    void misbehave(sim::SimFault fault, std::chrono::milliseconds delay = 0ms)
-    {
-        sim.printer.withState([&](sim::PrinterState& state) {
-            state.fault = fault;
-            state.replyDelay = delay;
-        });
-    }
-
     static QWidget& progressWindow()
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -103,7 +95,7 @@ TEST_F(SlowPrinterTest, aLateAnswerKeepsTheWindowAliveShowsTheProgressWindowAbov
     timeouts.ethernet = SimPrinter::kShortTimeout * 10;
     openWindow(timeouts);
     sim.printer.withState([](sim::PrinterState& state) { state.status = 0x21; });
-    misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout * 3);
+    sim.misbehave(sim::SimFault::AnswerLate, SimPrinter::kShortTimeout * 3);
 
     const Observed observed = getStatusWatched();
     EXPECT_GT(observed.ticksDuringOperation, 0);
@@ -124,7 +116,7 @@ TEST_F(SlowPrinterTest, cancelEndsTheWaitForAPrinterThatNeverAnswersWithOneRecei
     sim.printer.withState([](sim::PrinterState& state) { state.status = 0x21; });
     Click(*window, "ButtonGetStatus");
     ASSERT_EQ(statusText(), "Cover Open");
-    misbehave(sim::SimFault::NeverAnswer);
+    sim.misbehave(sim::SimFault::NeverAnswer);
 
     const Observed observed = getStatusWatched([](QWidget& process) { Click(process, "ButtonCancel"); });
     EXPECT_TRUE(observed.progressWindowAboveMainWindow);
@@ -134,7 +126,7 @@ TEST_F(SlowPrinterTest, cancelEndsTheWaitForAPrinterThatNeverAnswersWithOneRecei
     EXPECT_TRUE(window->isEnabled());
 
     // The cancel belonged to that operation alone.
-    misbehave(sim::SimFault::None);
+    sim.misbehave(sim::SimFault::None);
     sim.printer.withState([](sim::PrinterState& state) { state.status = 0x00; });
     Click(*window, "ButtonGetStatus");
     EXPECT_EQ(statusText(), "Ready");

@@ -81,7 +81,8 @@ protected:
 
 TEST_F(WirelessTabTest, theKeyCheckRefusesKeysThatDoNotFitWithAMessage)
 {
-    const QString hex64(64, u'a');
+    // The rules themselves are the wireless rules' own; here, that the tab's lists reach them and what the
+    // user sees.
     const struct
     {
         int encryption;
@@ -91,17 +92,10 @@ TEST_F(WirelessTabTest, theKeyCheckRefusesKeysThatDoNotFitWithAMessage)
     } cases[] = {
         {kWep1, "Abc!9Xyz#1234", true, nullptr},
         {kWep4, "12345", true, nullptr},
-        {kWep1, "0123456789abcdefABCDEF0123", true, nullptr},
-        {kWep1, QStringLiteral("Abc!9Xyz#123") + QChar(0x80), false, "The format is not valid!!"},
-        {kWep4, "0123456789abcdefABCDEF012g", false, "The format is not valid!!"},
         {kWep1, "012345678x", false, "The format is not valid!!"},
         {kWep1, "Abc!9Xyz#123", false, "The length is invalid!!"},
         {kWpaPersonal, QString(7, u'x'), false, "The length is invalid!!"},
-        {kWpaPersonal, QString(8, u'x'), true, nullptr},
-        {kWpaPersonal, QString(63, u'"'), true, nullptr},
-        {kWpaPersonal, hex64, true, nullptr},
-        {kWpaPersonal, QString(hex64).replace(17, 1, u'g'), false, "The format is not valid!!"},
-        {kWpaPersonal, hex64 + u'a', false, "The length is invalid!!"},
+        {kWpaPersonal, QString(64, u'a'), true, nullptr},
         {0, "x", true, nullptr},
         {kWpaEnterprise, "x", true, nullptr},
     };

@@ -4,15 +4,6 @@
 
 using namespace norvane;
 
-TEST(LinkSettingsTest, defaultsShowTheirStatusBarTexts)
-{
-    const LinkSettings settings;
-    EXPECT_EQ(SerialLinkDisplayText(settings.serial), QStringLiteral("COM1 9600,N,8,1 RTS "));
-    EXPECT_EQ(ParallelLinkDisplayText(settings.parallel), QStringLiteral("LPT1"));
-    EXPECT_EQ(settings.ethernet.port, 9100);
-    EXPECT_TRUE(settings.ethernet.host.isEmpty());
-}
-
 TEST(LinkSettingsTest, everyIndexShowsItsTextAndAnIndexOutsideItsListShowsNothing)
 {
     SerialLinkSettings serial;

@@ -16,11 +16,14 @@ protected:
     CommandDispatcher dispatcher{s.links};
 };
 
-TEST_F(CommandDispatcherTest, operationsOutsideTheTableAreUnknownAndOpenNothing)
+TEST_F(CommandDispatcherTest, operationsOutsideTheTableOrNeedingARecordAtRunTimeAreUnknownAndOpenNothing)
 {
     for (std::uint32_t op : {27u, 34u, 1000u})
         EXPECT_EQ(dispatcher.dispatch(static_cast<OperationCode>(op), InterfaceKind::Usb), ResultCode::UnknowError)
             << op;
+    // A run-time number runs only operations without a record.
+    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Lpt), ResultCode::UnknowError);
+    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadFileLists, InterfaceKind::Usb), ResultCode::UnknowError);
     EXPECT_EQ(s.device->opens, 0);
     EXPECT_EQ(ResultMessage(ResultCode::UnknowError), "Unknow Error");
 }
@@ -106,13 +109,6 @@ TEST_F(CommandDispatcherTest, progressIsShownAroundTheLongOperationsWhateverThei
     EXPECT_EQ(s.recorder.calls, (QStringList{"show", "bar 3", "hide"}));
     EXPECT_FALSE(s.progress.isShown());
     EXPECT_EQ(extraSeen, 4); // the page number travels as extra
-}
-
-TEST_F(CommandDispatcherTest, aRunTimeNumberRunsOnlyOperationsWithoutARecord)
-{
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadPassword, InterfaceKind::Lpt), ResultCode::UnknowError);
-    EXPECT_EQ(dispatcher.dispatch(OperationCode::ReadFileLists, InterfaceKind::Usb), ResultCode::UnknowError);
-    EXPECT_EQ(s.device->opens, 0);
 }
 
 TEST_F(CommandDispatcherTest, aTextItsCommandCannotCarrySendsNothingAndGivesUnknowError)

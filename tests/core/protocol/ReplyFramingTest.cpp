@@ -28,10 +28,7 @@ TEST_F(ReplyFramingTest, aFrameIsDelimitedByItsLengthAlone)
     EXPECT_EQ(frame("{3|A}B}"), "A}B");
     EXPECT_EQ(frame(QByteArray("{4|\0{\r\n}", 9)), QByteArray("\0{\r\n", 4));
     EXPECT_EQ(frame("{00012|abcdefghijkl}"), "abcdefghijkl");
-}
-
-TEST_F(ReplyFramingTest, noLengthOrLengthZeroIsAnEmptyReply)
-{
+    // No length or length zero is an empty reply.
     EXPECT_EQ(frame("{|}"), "");
     EXPECT_EQ(frame("{0|}"), "");
 }
