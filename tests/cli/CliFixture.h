@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PasswordGate.h"
+#include "RefusingPort.h"
 #include "RunCli.h"
 #include "SimPrinter.h"
 
@@ -34,6 +35,8 @@ protected:
     }
 
     QString networkTarget() const { return QStringLiteral("127.0.0.1:%1").arg(sim.tcpPort); }
+    /// A network printer that refuses the connection.
+    QString refusingTarget() const { return QStringLiteral("127.0.0.1:%1").arg(refusing.port()); }
 
     void givePrinterPassword(const QByteArray& password) { qputenv(norvane::cli::kPrinterPasswordVariable, password); }
 
@@ -49,6 +52,7 @@ protected:
     }
 
     norvane::test::SimPrinter sim;
+    norvane::test::RefusingPort refusing;
     QTemporaryDir dir;
     QString out;
     QString err;

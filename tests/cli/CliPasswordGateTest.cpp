@@ -94,7 +94,7 @@ TEST_F(CliPasswordGateTest, aFailedPasswordReadExitsWithItsCodeAndSendsNothingEl
     EXPECT_EQ(run({"factory-default"}), 3);
     EXPECT_EQ(err, "Data Receiving Error\n");
     EXPECT_EQ(sim.printer.received(), InterfaceAnnouncement(InterfaceKind::Ethernet));
-    EXPECT_EQ(run({"--net", "127.0.0.1:1", "password", "set", "New1"}, false), 1);
+    EXPECT_EQ(run({"--net", refusingTarget(), "password", "set", "New1"}, false), 1);
     EXPECT_EQ(err, "Port Open Error\n");
 }
 

@@ -1,3 +1,5 @@
+#include "RefusingPort.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
@@ -63,7 +65,8 @@ TEST(CliProcessTest, theExecutablesTalkToEachOtherAndExitWithTheResultCode)
     EXPECT_TRUE(status.out.startsWith("Pause\n")) << status.out.constData();
     EXPECT_TRUE(status.err.isEmpty()); // no progress bar when stderr is no terminal
 
-    const CliRun refused = runCli({"--net", "127.0.0.1:1", "status"});
+    const norvane::test::RefusingPort refusing;
+    const CliRun refused = runCli({"--net", QStringLiteral("127.0.0.1:%1").arg(refusing.port()), "status"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Port Open Error\n");
 }

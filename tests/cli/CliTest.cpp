@@ -36,7 +36,7 @@ TEST_F(CliTest, aFailedOperationExitsWithItsCodeAndItsMessage)
     EXPECT_EQ(err, "Data Receiving Error\n");
     EXPECT_TRUE(out.isEmpty());
 
-    EXPECT_EQ(run({"--net", "127.0.0.1:1", "reset"}, false), 1);
+    EXPECT_EQ(run({"--net", refusingTarget(), "reset"}, false), 1);
     EXPECT_EQ(err, "Port Open Error\n");
     EXPECT_EQ(run({"--lpt", sim.ptyPath, "status"}, false), 3);
 }

@@ -1,3 +1,4 @@
+#include "RefusingPort.h"
 #include "SimPrinter.h"
 #include "config/PrinterConfig.h"
 #include "link/PrinterLink.h"
@@ -98,7 +99,8 @@ TEST_F(FaultsOverLinksTest, aPrinterAnsweringOnlyTheFirstStatusQueryStillGivesAS
 
 TEST_F(FaultsOverLinksTest, aRefusedConnectionOrAMissingPortIsAnOpenError)
 {
-    sim.settings.ethernet.port = 1;
+    const RefusingPort refusing;
+    sim.settings.ethernet.port = refusing.port();
     EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::LinkTest>(InterfaceKind::Ethernet), ResultCode::PortOpenError);
     sim.settings.serial.portName = QStringLiteral("/dev/ttyNoSuchPort");
     EXPECT_EQ(sim.dispatcher->dispatch<OperationCode::ResetPrinter>(InterfaceKind::Com), ResultCode::PortOpenError);
