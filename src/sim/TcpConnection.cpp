@@ -45,6 +45,7 @@ void TcpConnection::write()
 
 void TcpConnection::close()
 {
+    m_session->close();
     m_socket.reset();
     m_replies.clear();
 }

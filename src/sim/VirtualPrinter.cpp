@@ -69,24 +69,33 @@ std::unique_ptr<PrinterSession> VirtualPrinter::openSession()
 
 QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView bytes)
 {
+    std::unique_lock lock(m_mutex);
+    m_state.received.append(bytes);
+    return carryOut(stream.feed(bytes), lock);
+}
+
+void VirtualPrinter::end(CommandStream& stream)
+{
+    std::unique_lock lock(m_mutex);
+    carryOut(stream.finish(), lock);
+}
+
+QList<Output> VirtualPrinter::carryOut(const QList<Command>& commands, std::unique_lock<std::mutex>& lock)
+{
     QList<Output> outputs;
     QList<QByteArray> accepted;
-    std::function<void(const QByteArray&)> observer;
-    {
-        std::lock_guard lock(m_mutex);
-        m_state.received.append(bytes);
-        for (const Command& command : stream.feed(bytes)) {
-            m_state.commands.append(ReadableCommand(command));
-            accepted.append(m_state.commands.last());
-            QList<Reply> replies;
-            if (CommandFamily* family = m_router.familyFor(command))
-                family->handle(command, m_state, replies);
-            for (const Reply& reply : replies)
-                outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
-        }
-        observer = m_commandObserver;
+    for (const Command& command : commands) {
+        m_state.commands.append(ReadableCommand(command));
+        accepted.append(m_state.commands.last());
+        QList<Reply> replies;
+        if (CommandFamily* family = m_router.familyFor(command))
+            family->handle(command, m_state, replies);
+        for (const Reply& reply : replies)
+            outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
     }
+    const std::function<void(const QByteArray&)> observer = m_commandObserver;
     // Outside the lock: an observer may be slow (a terminal) or ask the printer itself.
+    lock.unlock();
     if (observer) {
         for (const QByteArray& command : accepted)
             observer(command);
@@ -102,6 +111,8 @@ PrinterSession::PrinterSession(VirtualPrinter& printer) : m_printer(printer)
 
 QByteArray ReadableCommand(const Command& command)
 {
+    if (command.kind == Command::Kind::Binary)
+        return "(binary data, " + QByteArray::number(command.binarySize) + " bytes)";
     QByteArray readable = command.kind == Command::Kind::Escape ? "ESC " : "";
     for (const char byte : command.text) {
         if (static_cast<unsigned char>(byte) < 0x20 || byte == '\\')

@@ -43,6 +43,10 @@ private:
     friend class PrinterSession;
     /// Logs the bytes, cuts them into commands, carries them out; the outputs to send, faults applied.
     QList<Output> receive(CommandStream& stream, QByteArrayView bytes);
+    /// Carries out what the stream still holds when its sender has gone.
+    void end(CommandStream& stream);
+    /// Logs and carries out the commands, then releases the lock and tells the observer.
+    QList<Output> carryOut(const QList<Command>& commands, std::unique_lock<std::mutex>& lock);
 
     mutable std::mutex m_mutex;
     PrinterState m_state;
@@ -56,14 +60,16 @@ class PrinterSession
 public:
     explicit PrinterSession(VirtualPrinter& printer);
     QList<Output> receive(QByteArrayView bytes) { return m_printer.receive(m_stream, bytes); }
+    /// The connection has ended: binary data it was sending is logged now.
+    void close() { m_printer.end(m_stream); }
 
 private:
     VirtualPrinter& m_printer;
     CommandStream m_stream;
 };
 
-/// "ESC !?" for an escape sequence, the line itself otherwise, "(refused)" after a refused line; bytes
-/// below 0x20 as \xNN.
+/// "ESC !?" for an escape sequence, the line itself otherwise, "(refused)" after a refused line,
+/// "(binary data, N bytes)" for binary data; bytes below 0x20 as \xNN.
 QByteArray ReadableCommand(const Command& command);
 
 } // namespace norvane::sim

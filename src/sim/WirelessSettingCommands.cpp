@@ -21,6 +21,9 @@ const std::array<std::pair<const char*, const char*>, 5> kQuotedSettings{{
     {"WLAN PORT ", "WIFIRAWPORT"},
 }};
 
+/// Certificates and keys are a few KiB; a wrong length far above that would swallow every command after it.
+constexpr qsizetype kMaxCertificate = 1024 * 1024;
+
 const QRegularExpression kCertificate(QStringLiteral("^DLCERT ([123]),\"([^\"]*)\",(\\d+),$"));
 
 void setSecurity(const QByteArray& kind, Reports& reports)
@@ -62,7 +65,7 @@ void storeCertificate(const Command& command, PrinterState& state)
 void WirelessSettingCommands::addPayloadRules(CommandStream& stream) const
 {
     // Any length text, so that one which is no number is refused rather than read as a plain line.
-    stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",([^,]*),$")));
+    stream.addPayloadRule(QRegularExpression(QStringLiteral("^DLCERT [123],\"[^\"]*\",([^,]*),$")), kMaxCertificate);
 }
 
 QList<QByteArray> WirelessSettingCommands::keys() const

@@ -54,3 +54,31 @@ TEST(VirtualPrinterTest, aRefusedCertificateIsLoggedAndNotKept)
     EXPECT_EQ(state.reports["WIFICACERT"], "");
     EXPECT_EQ(state.reports["WIFISSID"], "Dock");
 }
+
+TEST(VirtualPrinterTest, binaryDataIsLoggedWithItsSizeWhenItEndsAndTheNextCommandIsCarriedOut)
+{
+    VirtualPrinter printer;
+    QList<QByteArray> observed;
+    printer.setCommandObserver([&](const QByteArray& command) { observed.append(command); });
+    QByteArray image(5000, '\0');
+    for (qsizetype i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 13);
+    auto session = printer.openSession();
+    EXPECT_TRUE(session->receive(image).isEmpty());
+    const QList<Output> outputs = session->receive("\r\nDIAGNOSTIC INTERFACE COM\r\n");
+    ASSERT_EQ(outputs.size(), 1);
+    EXPECT_EQ(outputs[0].bytes, Frame("COM"));
+
+    // A sender that goes mid-image leaves what it sent logged.
+    session = printer.openSession();
+    session->receive(image.first(3000));
+    session->close();
+
+    const QList<QByteArray> expected{"(binary data, 5002 bytes)", "DIAGNOSTIC INTERFACE COM",
+                                     "(binary data, 3000 bytes)"};
+    const PrinterState state = printer.snapshot();
+    EXPECT_EQ(state.commands, expected);
+    EXPECT_EQ(observed, expected);
+    EXPECT_EQ(state.control.resets + state.control.lineModeExits + state.functions.configurationPages, 0);
+    EXPECT_EQ(state.received.size(), 5000 + 28 + 3000);
+}
