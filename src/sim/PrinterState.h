@@ -3,6 +3,7 @@
 #include "BluetoothState.h"
 #include "CommonSettingState.h"
 #include "ControlState.h"
+#include "MemoryState.h"
 #include "PrinterFunctionState.h"
 #include "SimFault.h"
 #include "WirelessState.h"
@@ -30,6 +31,7 @@ struct PrinterState
     BluetoothState bluetooth;
     CommonSettingState commonSettings;
     ControlState control;
+    MemoryState memories;
     PrinterFunctionState functions;
     WirelessState wireless;
 
@@ -39,6 +41,10 @@ struct PrinterState
     /// Every byte received, and every command accepted in readable form ("SELFTEST", "ESC !?").
     QByteArray received;
     QList<QByteArray> commands;
+
+    /// Adds a note in parentheses to the logged command; families call it on the command they handle,
+    /// which is the last one logged.
+    void remark(const QByteArray& note) { commands.last() += " (" + note + ')'; }
 };
 
 } // namespace norvane::sim

@@ -6,6 +6,7 @@
 #include "DiagnosticCommands.h"
 #include "EmulationSettingCommands.h"
 #include "FirmwareUpdateCommands.h"
+#include "MemoryCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
@@ -26,6 +27,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<WirelessSettingCommands>());
     m_router.add(std::make_unique<BluetoothCommands>());
     m_router.add(std::make_unique<FirmwareUpdateCommands>());
+    m_router.add(std::make_unique<MemoryCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
@@ -86,10 +88,11 @@ QList<Output> VirtualPrinter::carryOut(const QList<Command>& commands, std::uniq
     QList<QByteArray> accepted;
     for (const Command& command : commands) {
         m_state.commands.append(ReadableCommand(command));
-        accepted.append(m_state.commands.last());
         QList<Reply> replies;
         if (CommandFamily* family = m_router.familyFor(command))
             family->handle(command, m_state, replies);
+        // Taken after handling, with any remark the family added.
+        accepted.append(m_state.commands.last());
         for (const Reply& reply : replies)
             outputs.append(ApplyFault(m_state.fault, m_state.replyDelay, reply));
     }

@@ -1,5 +1,6 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
+#include "MemorySizes.h"
 #include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
@@ -54,6 +55,14 @@ int main(int argc, char** argv)
          QStringLiteral("What a Bluetooth search finds: NAME=ADDRESS pairs joined by \";\", or \"none\" for a\n"
                         "printer without a Bluetooth module."),
          QStringLiteral("LIST")},
+        {QStringLiteral("memory-kb"),
+         QStringLiteral("Physical and free space of the memories in KB, for example DRAM=8192/6000,FLASH=4096,CARD=0\n"
+                        "(free space: the physical size when left out; CARD=0: no card). Default\n"
+                        "DRAM=%1,FLASH=%2,CARD=%3.")
+             .arg(MemoryState().dram.physicalKb)
+             .arg(MemoryState().flash.physicalKb)
+             .arg(MemoryState().card.physicalKb),
+         QStringLiteral("LIST")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -90,6 +99,10 @@ int main(int argc, char** argv)
                         {device.section(u'=', 0, 0).toLatin1(), device.section(u'=', 1).toLatin1()});
             }
         }
+        QString memoryError;
+        if (parser.isSet(QStringLiteral("memory-kb")) &&
+            !SetMemorySizes(parser.value(QStringLiteral("memory-kb")), state.memories, memoryError))
+            fail(QStringLiteral("--memory-kb: %1").arg(memoryError));
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

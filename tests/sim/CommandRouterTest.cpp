@@ -111,3 +111,22 @@ TEST(CommandRouterTest, theBluetoothSearchIsNotTakenForAReport)
     EXPECT_EQ(outputs[0].bytes, Frame("2\rScanner-01,00:1B:82:11:22:33\rHandheld-7,00:1B:82:44:55:66\r"));
     EXPECT_EQ(outputs[1].bytes, Frame("4.0"));
 }
+
+TEST(CommandRouterTest, aTestLabelIsLoggedWholeAndAnswersNothing)
+{
+    const QList<QByteArray> label{"SIZE 101.50 mm,152.25 mm",
+                                  "GAP 3.00 mm,0.00 mm",
+                                  "CLS",
+                                  "DIRECTION 0,0",
+                                  "BOX 16,16,796,1202,4",
+                                  "BARCODE  149,32,\"25\",101,1,90,2,4,\"1234567890\"",
+                                  "TEXT  165,32,\"0\",0,58,58,\"TEST\"",
+                                  "PRINT 1"};
+    VirtualPrinter printer;
+    const auto session = printer.openSession();
+    EXPECT_TRUE(session->receive(label.join("\r\n") + "\r\n").isEmpty());
+    const PrinterState state = printer.snapshot();
+    EXPECT_EQ(state.commands, label);
+    EXPECT_EQ(state.reports["PAPERWIDTH"], "812.00");
+    EXPECT_EQ(state.reports["PAPERHEIGHT"], "1218.00");
+}
