@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace norvane::sim {
 
@@ -95,7 +96,9 @@ void download(const Command& command, PrinterState& state)
     }
     const auto replaced = std::find_if(memory.files.begin(), memory.files.end(),
                                        [&](const StoredFile& file) { return file.name == name; });
-    const int room = memory.freeKb + (replaced != memory.files.end() ? kilobytes(replaced->bytes.size()) : 0);
+    // Wide enough for any free space a test or --memory-kb sets, and the replaced file's on top.
+    const qint64 room =
+        qint64{memory.freeKb} + (replaced != memory.files.end() ? kilobytes(replaced->bytes.size()) : 0);
     const int needed = kilobytes(command.payload.size());
     if (needed > room) {
         state.remark("refused: needs " + QByteArray::number(needed) + " KB, " + memoryName + " has room for " +
@@ -105,7 +108,7 @@ void download(const Command& command, PrinterState& state)
     if (replaced != memory.files.end())
         memory.files.erase(replaced);
     memory.files.append({name, command.payload});
-    memory.freeKb = room - needed;
+    memory.freeKb = static_cast<int>(std::min<qint64>(room - needed, std::numeric_limits<int>::max()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "VirtualPrinter.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace norvane::sim;
 
@@ -107,6 +108,12 @@ TEST_F(MemoryCommandsTest, aFileOfTheSameNameIsReplacedAndItsSpaceGivenBack)
     EXPECT_EQ(names(flash), (QList<QByteArray>{"B.BAS", "A.BAS"}));
     EXPECT_EQ(flash.files[1].bytes, bytesOf(1024));
     EXPECT_EQ(flash.freeKb, flash.physicalKb - 2);
+
+    // The largest free space a report can carry stays that, whatever a replaced file gives back.
+    constexpr int kLargest = std::numeric_limits<int>::max();
+    printer.withState([](PrinterState& state) { state.memories.card = {kLargest, kLargest, {{"A", bytesOf(4096)}}}; });
+    replies(download("E,", "A", bytesOf(10)));
+    EXPECT_EQ(memory(&MemoryState::card).freeKb, kLargest);
 }
 
 TEST_F(MemoryCommandsTest, aFileThatDoesNotFitIsRefusedAndTheMemoryKeepsWhatItHad)
