@@ -1,6 +1,7 @@
 #include "config/BoundedFile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -81,10 +82,18 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit, QStri
     if (info.st_size > limit)
         return refuse(tooLarge(limit));
 
-    // One byte more than the limit tells a file that grew since it was looked at.
-    QByteArray contents(static_cast<qsizetype>(limit) + 1, '\0');
+    // Room for the size the file has, not for the limit: a large limit costs nothing for a small file. One
+    // byte more tells a file that grew since it was looked at (or one whose size says nothing, as in /proc);
+    // the room then grows, up to one byte more than the limit.
+    const qsizetype room = static_cast<qsizetype>(limit) + 1;
+    QByteArray contents(static_cast<qsizetype>(std::min<qint64>(info.st_size, limit)) + 1, '\0');
     qsizetype filled = 0;
-    while (filled < contents.size()) {
+    for (;;) {
+        if (filled == contents.size()) {
+            if (contents.size() == room)
+                break;
+            contents.resize(std::min(room, contents.size() * 2));
+        }
         const ssize_t got = ::read(file.fd(), contents.data() + filled, static_cast<size_t>(contents.size() - filled));
         if (got == 0)
             break;

@@ -4,7 +4,9 @@
 #include "link/Progress.h"
 #include "protocol/CommandFormat.h"
 #include "protocol/DialogOperations.h"
+#include "protocol/FileOperations.h"
 #include "protocol/PrinterOperations.h"
+#include "protocol/TestPageOperation.h"
 #include "protocol/WirelessOperations.h"
 
 #include <QByteArray>
@@ -28,6 +30,8 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
 {
     RegisterPrinterOperations(*this);
     RegisterDialogOperations(*this);
+    RegisterFileOperations(*this);
+    RegisterTestPageOperation(*this);
     RegisterWirelessOperations(*this);
 }
 

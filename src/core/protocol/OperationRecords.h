@@ -9,8 +9,11 @@ namespace norvane {
 
 struct BluetoothScanResult;
 struct ConfigPageWrite;
+struct DownloadRequest;
+struct FileListStore;
 struct PrinterConfig;
 struct StatusFlags;
+struct TestPageRequest;
 
 /// The record each operation takes, fixed when the program is built: a caller passing another type does not
 /// compile. `void` for operations without a record; an operation not listed here cannot be called yet.
@@ -51,6 +54,29 @@ template <> struct OperationRecord<OperationCode::PrintConfigurationPage>
 template <> struct OperationRecord<OperationCode::ResetPrinter>
 {
     using Type = void;
+};
+/// Cleared, then filled memory by memory.
+template <> struct OperationRecord<OperationCode::ReadFileLists>
+{
+    using Type = FileListStore;
+};
+template <> struct OperationRecord<OperationCode::DownloadFile>
+{
+    using Type = const DownloadRequest;
+};
+/// The bytes to send as they are; the dispatcher's extra value is their count.
+template <> struct OperationRecord<OperationCode::SendRawBytes>
+{
+    using Type = const QByteArray;
+};
+/// The memory to erase, as a `MemoryDevice` number.
+template <> struct OperationRecord<OperationCode::DeleteFiles>
+{
+    using Type = const std::int32_t;
+};
+template <> struct OperationRecord<OperationCode::PrintTestPage>
+{
+    using Type = const TestPageRequest;
 };
 template <> struct OperationRecord<OperationCode::IgnoreStartupProgram>
 {

@@ -48,6 +48,17 @@ TEST_F(BoundedFileTest, aRegularFileIsReadWholeUpToItsLimit)
     EXPECT_EQ(reading(path, 2847), "cannot read " + path.toStdString() + ": it is larger than 2847 bytes");
 }
 
+TEST_F(BoundedFileTest, aFileWhoseSizeSaysNothingIsStillReadWholeAndBounded)
+{
+    // /proc reports a size of 0 for files that hold text.
+    QString error;
+    const auto status = ReadWholeFile("/proc/self/status", 1024 * 1024, error);
+    ASSERT_TRUE(status) << error.toStdString();
+    EXPECT_TRUE(status->startsWith("Name:"));
+    EXPECT_TRUE(status->contains("\nPid:"));
+    EXPECT_EQ(reading("/proc/self/status", 10), "cannot read /proc/self/status: it is larger than 10 bytes");
+}
+
 TEST_F(BoundedFileTest, whatIsNoRegularFileIsRefusedWithoutWaitingForIt)
 {
     EXPECT_EQ(reading("/dev/zero", kJsonConfigFileLimit), "cannot read /dev/zero: it is a device, not a regular file");
