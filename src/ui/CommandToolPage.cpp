@@ -22,7 +22,8 @@ namespace norvane::ui {
 namespace {
 
 /// Scripts have any name and extension, or none.
-const QString kAllFilesFilter = QStringLiteral("*.* (*)");
+constexpr char kAllFilesFilter[] = "*.* (*)";
+constexpr char kOpenFileErrorMessage[] = "Open file Error!!!";
 
 /// The editor keeps its line breaks as separator characters; a script ends its lines with CR LF.
 QString withCrLf(QString editorText)
@@ -140,7 +141,7 @@ void CommandToolPage::RadioGroupSelectClick(int index)
 
 void CommandToolPage::ButtonLoadFileClick()
 {
-    const QString path = m_runner.prompts().chooseOpenFile(kAllFilesFilter);
+    const QString path = m_runner.prompts().chooseOpenFile(QString::fromLatin1(kAllFilesFilter));
     if (path.isEmpty())
         return;
     QString error;
@@ -168,7 +169,7 @@ void CommandToolPage::ButtonSaveFileClick()
     const auto bytes = scriptBytes(m_richEditTText->document()->toRawText());
     if (!bytes)
         return;
-    const QString path = m_runner.prompts().chooseSaveFile(kAllFilesFilter, QString());
+    const QString path = m_runner.prompts().chooseSaveFile(QString::fromLatin1(kAllFilesFilter), QString());
     if (path.isEmpty())
         return;
     QSaveFile file(path);
@@ -180,7 +181,7 @@ void CommandToolPage::ButtonSaveFileClick()
 
 void CommandToolPage::ButtonSendFileClick()
 {
-    const QString path = m_runner.prompts().chooseOpenFile(kAllFilesFilter);
+    const QString path = m_runner.prompts().chooseOpenFile(QString::fromLatin1(kAllFilesFilter));
     if (path.isEmpty())
         return;
     QString error;

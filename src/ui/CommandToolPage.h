@@ -19,7 +19,6 @@ class RadioGroup;
 
 /// The longest text the editor takes from a file.
 inline constexpr qsizetype kMaxEditorTextLength = 10'485'760;
-inline constexpr char kOpenFileErrorMessage[] = "Open file Error!!!";
 
 /// The "Command Tool" page: twelve scratch scripts in one editor, loaded from and saved to files and sent to
 /// the printer as they are, or any file sent unchanged.
