@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace norvane::ui {
@@ -25,9 +26,15 @@ void MessageBoxPrompts::showMessage(MessageKind kind, const QString& text)
     box.exec();
 }
 
-QString MessageBoxPrompts::chooseOpenFile(const QString& filter)
+bool MessageBoxPrompts::confirm(const QString& question)
 {
-    QFileDialog dialog(owner(), QString(), QString(), filter);
+    QMessageBox box(QMessageBox::Question, m_title, question, QMessageBox::Ok | QMessageBox::Cancel, owner());
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString MessageBoxPrompts::chooseOpenFile(const QString& filter, const QString& directory)
+{
+    QFileDialog dialog(owner(), QString(), directory, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -39,6 +46,14 @@ QString MessageBoxPrompts::chooseSaveFile(const QString& filter, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+std::optional<QFont> MessageBoxPrompts::chooseFont(const QFont& initial)
+{
+    QFontDialog dialog(initial, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFont();
 }
 
 } // namespace norvane::ui

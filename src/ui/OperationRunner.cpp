@@ -13,12 +13,16 @@ OperationRunner::OperationRunner(QWidget& mainWindow, CommandDispatcher& dispatc
 {
 }
 
-ResultCode OperationRunner::run(const std::function<ResultCode(InterfaceKind)>& operation)
+ResultCode OperationRunner::run(const std::function<ResultCode(InterfaceKind)>& operation,
+                                WindowDuringOperation window)
 {
-    m_mainWindow.setEnabled(false);
+    const bool disable = window == WindowDuringOperation::Disabled;
+    if (disable)
+        m_mainWindow.setEnabled(false);
     // Whatever way the operation ends, the window must not stay disabled.
-    const auto enable = qScopeGuard([this] {
-        m_mainWindow.setEnabled(true);
+    const auto enable = qScopeGuard([this, disable] {
+        if (disable)
+            m_mainWindow.setEnabled(true);
         m_mainWindow.raise();
         m_mainWindow.activateWindow();
     });

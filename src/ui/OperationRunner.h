@@ -22,20 +22,37 @@ public:
 
     template <OperationCode Op> ResultCode RunOperation(RecordOf<Op>& record, std::int32_t extra = 0)
     {
-        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind, record, extra); });
+        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind, record, extra); },
+                   WindowDuringOperation::Disabled);
     }
 
     template <OperationCode Op>
     requires std::is_void_v<RecordOf<Op>> ResultCode RunOperation()
     {
-        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind); });
+        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind); },
+                   WindowDuringOperation::Disabled);
+    }
+
+    /// As `RunOperation`, with the main window left enabled: the caller disables the controls that must not
+    /// start the operation again. Input reaches the window only while the progress window shows, and that
+    /// one is modal, so no second operation can start either.
+    template <OperationCode Op> ResultCode RunOperationWindowEnabled(RecordOf<Op>& record, std::int32_t extra = 0)
+    {
+        return run([&](InterfaceKind kind) { return m_dispatcher.dispatch<Op>(kind, record, extra); },
+                   WindowDuringOperation::Enabled);
     }
 
     QWidget& mainWindow() const { return m_mainWindow; }
     UserPrompts& prompts() const { return m_prompts; }
 
 private:
-    ResultCode run(const std::function<ResultCode(InterfaceKind)>& operation);
+    enum class WindowDuringOperation
+    {
+        Disabled,
+        Enabled,
+    };
+
+    ResultCode run(const std::function<ResultCode(InterfaceKind)>& operation, WindowDuringOperation window);
 
     QWidget& m_mainWindow;
     CommandDispatcher& m_dispatcher;

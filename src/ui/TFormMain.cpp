@@ -1,6 +1,7 @@
 #include "TFormMain.h"
 
 #include "ClockFormat.h"
+#include "CommandToolPage.h"
 #include "ConfigurationPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
@@ -115,7 +116,7 @@ QWidget* TFormMain::buildContent()
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
-    m_pageControl1->addTab(Named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
+    m_pageControl1->addTab(new CommandToolPage(m_runner), QStringLiteral("Command Tool"));
     m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
 
     m_scrollBar1 = Named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
