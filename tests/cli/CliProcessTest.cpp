@@ -41,8 +41,9 @@ CliRun runCli(const QStringList& arguments, const QByteArray& input = {}, const 
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("NORVANE_PRINTER_PASSWORD"));
+    environment.remove(QStringLiteral("NORVANE_PASSWORD"));
     if (!printerPassword.isNull())
-        environment.insert(QStringLiteral("NORVANE_PRINTER_PASSWORD"), printerPassword);
+        environment.insert(QStringLiteral("NORVANE_PASSWORD"), printerPassword);
     QProcess cli;
     cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(NORVANE_CLI_PATH), arguments);
