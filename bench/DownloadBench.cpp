@@ -8,17 +8,19 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <sys/socket.h>
 #include <thread>
+#include <vector>
 
 using namespace norvane;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kRounds = 10;
+constexpr int kRounds = 15;
 constexpr qsizetype kFileSize = 16 * 1024 * 1024;
 
 /// Empties FLASH and the logs, outside the timed part.
@@ -41,47 +43,42 @@ void waitUntilStored(sim::VirtualPrinter& printer)
 
 Clock::duration timeBareSocket(bench::LoopbackPrinter& loopback, const QByteArray& header, const QByteArray& bytes)
 {
-    Clock::duration total{};
-    for (int i = 0; i < kRounds; ++i) {
-        resetPrinter(loopback.printer);
-        const auto start = Clock::now();
-        {
-            const UniqueFd socket = bench::ConnectBareSocket(loopback.port);
-            ::send(socket.get(), header.constData(), static_cast<std::size_t>(header.size()), 0);
-            for (qsizetype sent = 0; sent < bytes.size();) {
-                const ssize_t n = ::send(socket.get(), bytes.constData() + sent,
-                                         static_cast<std::size_t>(bytes.size() - sent), MSG_NOSIGNAL);
-                if (n <= 0) {
-                    std::fprintf(stderr, "bare socket: send failed\n");
-                    return total;
-                }
-                sent += n;
+    resetPrinter(loopback.printer);
+    const auto start = Clock::now();
+    {
+        const UniqueFd socket = bench::ConnectBareSocket(loopback.port);
+        ::send(socket.get(), header.constData(), static_cast<std::size_t>(header.size()), 0);
+        for (qsizetype sent = 0; sent < bytes.size();) {
+            const ssize_t n = ::send(socket.get(), bytes.constData() + sent,
+                                     static_cast<std::size_t>(bytes.size() - sent), MSG_NOSIGNAL);
+            if (n <= 0) {
+                std::fprintf(stderr, "bare socket: send failed\n");
+                return Clock::now() - start;
             }
+            sent += n;
         }
-        waitUntilStored(loopback.printer);
-        total += Clock::now() - start;
     }
-    return total;
+    waitUntilStored(loopback.printer);
+    return Clock::now() - start;
 }
 
-Clock::duration timeDownloads(bench::LoopbackPrinter& loopback, const DownloadRequest& request)
+Clock::duration timeDownload(bench::LoopbackPrinter& loopback, const DownloadRequest& request)
 {
-    Clock::duration total{};
-    for (int i = 0; i < kRounds; ++i) {
-        resetPrinter(loopback.printer);
-        const auto start = Clock::now();
-        if (loopback.dispatcher.dispatch<OperationCode::DownloadFile>(InterfaceKind::Ethernet, request) !=
-            ResultCode::Success)
-            std::fprintf(stderr, "download failed\n");
-        waitUntilStored(loopback.printer);
-        total += Clock::now() - start;
-    }
-    return total;
+    resetPrinter(loopback.printer);
+    const auto start = Clock::now();
+    if (loopback.dispatcher.dispatch<OperationCode::DownloadFile>(InterfaceKind::Ethernet, request) !=
+        ResultCode::Success)
+        std::fprintf(stderr, "download failed\n");
+    waitUntilStored(loopback.printer);
+    return Clock::now() - start;
 }
 
-double mebibytesPerSecond(Clock::duration total)
+/// The median round's throughput: the machine is shared, and a median shrugs off the rounds others slowed.
+double medianMebibytesPerSecond(std::vector<Clock::duration> times)
 {
-    return static_cast<double>(kFileSize) * kRounds / (1024.0 * 1024.0) / std::chrono::duration<double>(total).count();
+    std::nth_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2), times.end());
+    return static_cast<double>(kFileSize) / (1024.0 * 1024.0) /
+           std::chrono::duration<double>(times[times.size() / 2]).count();
 }
 
 } // namespace
@@ -102,11 +99,16 @@ int main()
     const QByteArray header = DownloadHeader(request.memory, request.printerName, kFileSize);
 
     bench::LoopbackPrinter loopback;
-    timeBareSocket(loopback, header, bytes); // warm up both paths once
-    timeDownloads(loopback, request);
-    const double bare = mebibytesPerSecond(timeBareSocket(loopback, header, bytes));
-    const double download = mebibytesPerSecond(timeDownloads(loopback, request));
-    std::printf("16 MiB download over TCP loopback: %.1f MiB/s (%d rounds)\n", download, kRounds);
+    // Interleaved, so a load that comes and goes weighs on both alike.
+    std::vector<Clock::duration> bareTimes;
+    std::vector<Clock::duration> downloadTimes;
+    for (int i = 0; i < kRounds; ++i) {
+        bareTimes.push_back(timeBareSocket(loopback, header, bytes));
+        downloadTimes.push_back(timeDownload(loopback, request));
+    }
+    const double bare = medianMebibytesPerSecond(bareTimes);
+    const double download = medianMebibytesPerSecond(downloadTimes);
+    std::printf("16 MiB download over TCP loopback: %.1f MiB/s (median of %d rounds)\n", download, kRounds);
     std::printf("bare socket, same header and bytes: %.1f MiB/s\n", bare);
     std::printf("ratio download / baseline:          %.2f\n", download / bare);
     return 0;
