@@ -1,10 +1,13 @@
 #include "CliCommand.h"
 #include "DcfCommand.h"
 #include "EmulationCommand.h"
+#include "FilesCommand.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
 #include "ReadConfigCommand.h"
+#include "SendFileCommand.h"
 #include "StatusCommand.h"
+#include "TestPageCommand.h"
 #include "WirelessCommands.h"
 #include "WriteConfigCommand.h"
 
@@ -30,6 +33,9 @@ CliCommands AllCliCommands()
     add(std::make_unique<ReadConfigCommand>());
     add(std::make_unique<WriteConfigCommand>());
     add(std::make_unique<DcfCommand>());
+    add(std::make_unique<FilesCommand>());
+    add(std::make_unique<SendFileCommand>());
+    add(std::make_unique<TestPageCommand>());
     add(std::make_unique<BluetoothScanCommand>());
     add(std::make_unique<BluetoothConnectCommand>());
     add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",

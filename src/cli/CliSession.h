@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QTextStream>
 #include <memory>
+#include <optional>
 
 namespace norvane::cli {
 
@@ -39,6 +40,8 @@ public:
     QTextStream& err;
     /// Standard input, for the commands that read "-"; none reads as empty.
     QIODevice* in = nullptr;
+    /// The printer's current password from the --password link option, for the password gate.
+    std::optional<QString> password;
     LinkSettings settings;
     InterfaceKind kind = InterfaceKind::Usb;
     Progress progress;

@@ -74,6 +74,11 @@ QList<QCommandLineOption> LinkOptions()
          QStringLiteral("look for USB printers under DIR/sys and DIR/dev (the virtual printer's\n"
                         "--usb DIR) instead of /sys and /dev"),
          QStringLiteral("DIR")},
+        {QStringLiteral("password"),
+         QStringLiteral("the printer's current password, for the commands that change it;\n"
+                        "it shows in the process list: scripts give it in NORVANE_PASSWORD\n"
+                        "or with --printer-password-file instead"),
+         QStringLiteral("TEXT")},
     };
 }
 
@@ -131,6 +136,8 @@ QString ApplyLinkOptions(const QCommandLineParser& parser, LinkChoice& choice)
                 error = QStringLiteral("--read-timeout takes a number of milliseconds, not %1").arg(value);
         } else if (option == QStringLiteral("usb-root")) {
             choice.usbRoots = UsbDeviceRoots::under(value);
+        } else if (option == QStringLiteral("password")) {
+            choice.password = value;
         }
         if (!error.isEmpty())
             return error;

@@ -20,6 +20,8 @@ struct LinkChoice
     LinkSettings settings;
     std::optional<std::chrono::milliseconds> readTimeout;
     UsbDeviceRoots usbRoots;
+    /// The printer's current password, for the commands that pass the password gate.
+    std::optional<QString> password;
 
     /// The time-outs with --read-timeout applied to every kind.
     LinkTimeouts timeouts() const;

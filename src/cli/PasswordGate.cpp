@@ -16,7 +16,17 @@ QString howToGive()
 {
     return QStringLiteral("give the printer's password in %1 or with --printer-password-file FILE|- "
                           "(\"-\" reads it from standard input)")
-        .arg(QLatin1StringView(kPrinterPasswordVariable));
+        .arg(QLatin1StringView(kPasswordVariable));
+}
+
+/// The variable's text, the newer name first; nothing when neither is set.
+std::optional<QString> passwordFromEnvironment()
+{
+    for (const char* variable : {kPasswordVariable, kOlderPasswordVariable}) {
+        if (qEnvironmentVariableIsSet(variable))
+            return qEnvironmentVariable(variable);
+    }
+    return std::nullopt;
 }
 
 /// The first line of `path`, or of standard input for "-".
@@ -51,12 +61,13 @@ QCommandLineOption PrinterPasswordFileOption()
 
 QString PrinterPasswordHelp()
 {
-    return QStringLiteral(
-               "A printer with a password is changed only when its current password is given: in the\n"
-               "environment variable %1, or as the first line of --printer-password-file FILE\n"
-               "(the file wins; \"-\" reads standard input). It is read from the printer and compared first;\n"
-               "a missing or wrong password prints \"Incorrect\" on stderr, sends nothing and exits with 77.\n")
-        .arg(QLatin1StringView(kPrinterPasswordVariable));
+    return QStringLiteral("A printer with a password is changed only when its current password is given: in the\n"
+                          "environment variable %1, or as the first line of --printer-password-file FILE\n"
+                          "(\"-\" reads standard input), or with --password TEXT, which shows in the process list.\n"
+                          "The file wins over --password, which wins over the variable. The password is read from\n"
+                          "the printer and compared first; a missing or wrong password prints \"Incorrect\" on\n"
+                          "stderr, sends nothing and exits with 77.\n")
+        .arg(QLatin1StringView(kPasswordVariable));
 }
 
 int TakeGivenPrinterPassword(CliSession& session, const QCommandLineParser& arguments, std::optional<QByteArray>& given)
@@ -70,11 +81,13 @@ int TakeGivenPrinterPassword(CliSession& session, const QCommandLineParser& argu
             session.err << "norvane-cli: " << error << Qt::endl;
             return kExitBadInput;
         }
-    } else if (qEnvironmentVariableIsSet(kPrinterPasswordVariable)) {
-        text = qEnvironmentVariable(kPrinterPasswordVariable);
+    } else if (session.password) {
+        text = session.password;
     } else {
-        return 0;
+        text = passwordFromEnvironment();
     }
+    if (!text)
+        return 0;
     given = PrinterBytes(*text);
     if (!given) {
         session.err << "norvane-cli: the printer's password may hold Latin-1 characters only" << Qt::endl;

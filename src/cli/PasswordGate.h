@@ -11,7 +11,9 @@ namespace norvane::cli {
 class CliSession;
 
 /// The environment variable that may hold the printer's current password.
-inline constexpr char kPrinterPasswordVariable[] = "NORVANE_PRINTER_PASSWORD";
+inline constexpr char kPasswordVariable[] = "NORVANE_PASSWORD";
+/// Its name before it had the --password option's; still read when the other is not set.
+inline constexpr char kOlderPasswordVariable[] = "NORVANE_PRINTER_PASSWORD";
 
 /// "--printer-password-file FILE|-": an option of every command that changes the printer.
 QCommandLineOption PrinterPasswordFileOption();
@@ -20,8 +22,9 @@ QCommandLineOption PrinterPasswordFileOption();
 QString PrinterPasswordHelp();
 
 /// The printer's password as the user gave it: the first line of the --printer-password-file file
-/// (standard input for "-"), else NORVANE_PRINTER_PASSWORD; nothing when neither is there. Neither shows
-/// in the process list. Returns 0, or an exit status after saying why (a file that cannot be read, 65).
+/// (standard input for "-"), else the --password link option, else NORVANE_PASSWORD, else
+/// NORVANE_PRINTER_PASSWORD; nothing when none is there. Returns 0, or an exit status after saying why
+/// (a file that cannot be read, 65).
 int TakeGivenPrinterPassword(CliSession& session, const QCommandLineParser& arguments,
                              std::optional<QByteArray>& given);
 

@@ -10,13 +10,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-/// Runs the tool in-process against a virtual printer, with the printer password variable cleared so the
+/// Runs the tool in-process against a virtual printer, with the printer password variables cleared so the
 /// caller's environment cannot decide a test.
 class CliFixture : public ::testing::Test
 {
 protected:
-    CliFixture() { qunsetenv(norvane::cli::kPrinterPasswordVariable); }
-    ~CliFixture() override { qunsetenv(norvane::cli::kPrinterPasswordVariable); }
+    CliFixture() { clearPrinterPassword(); }
+    ~CliFixture() override { clearPrinterPassword(); }
+
+    static void clearPrinterPassword()
+    {
+        qunsetenv(norvane::cli::kPasswordVariable);
+        qunsetenv(norvane::cli::kOlderPasswordVariable);
+    }
 
     /// Runs the tool with the link options of the virtual printer's TCP port in front of `arguments`, and
     /// `input` as its standard input.
@@ -38,7 +44,7 @@ protected:
     /// A network printer that refuses the connection.
     QString refusingTarget() const { return QStringLiteral("127.0.0.1:%1").arg(refusing.port()); }
 
-    void givePrinterPassword(const QByteArray& password) { qputenv(norvane::cli::kPrinterPasswordVariable, password); }
+    void givePrinterPassword(const QByteArray& password) { qputenv(norvane::cli::kPasswordVariable, password); }
 
     QString file(const QString& name) const { return dir.filePath(name); }
 

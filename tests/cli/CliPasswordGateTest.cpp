@@ -40,7 +40,7 @@ TEST_F(CliPasswordGateTest, aMissingOrWrongPasswordSendsNothingThatChangesThePri
             sim.printer.clearLogs();
             EXPECT_EQ(run(change), 77) << qPrintable(change.join(' '));
             EXPECT_TRUE(err.startsWith("Incorrect\n")) << qPrintable(err);
-            EXPECT_TRUE(err.contains("NORVANE_PRINTER_PASSWORD"));
+            EXPECT_TRUE(err.contains("NORVANE_PASSWORD"));
             EXPECT_TRUE(err.contains("--printer-password-file FILE|-"));
             EXPECT_TRUE(out.isEmpty());
             EXPECT_EQ(sim.printer.received(), passwordRead()) << qPrintable(change.join(' '));
@@ -71,6 +71,32 @@ TEST_F(CliPasswordGateTest, theRightPasswordLetsTheChangeThrough)
         << qPrintable(err);
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.reports["DENSITY"] == "3"; }));
     EXPECT_TRUE(sim.printer.received().startsWith(passwordRead()));
+}
+
+TEST_F(CliPasswordGateTest, eachWayOfGivingThePasswordIsHeardInItsOrder)
+{
+    // --password is a link option: before or after the command.
+    EXPECT_EQ(run({"--password", "Secret", "factory-default"}), 0) << qPrintable(err);
+    EXPECT_EQ(run({"factory-default", "--password", "Secret"}), 0) << qPrintable(err);
+    // The variable the tool had first still works.
+    qputenv(norvane::cli::kOlderPasswordVariable, "Secret");
+    EXPECT_EQ(run({"factory-default"}), 0) << qPrintable(err);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 3; }));
+
+    // NORVANE_PASSWORD wins over the older variable, --password over both, the file over everything.
+    sim.printer.clearLogs();
+    givePrinterPassword("wrong");
+    EXPECT_EQ(run({"factory-default"}), 77);
+    EXPECT_EQ(run({"factory-default", "--password", "wrong"}), 77);
+    givePrinterPassword("Secret");
+    EXPECT_EQ(run({"factory-default", "--password", "wrong"}), 77);
+    EXPECT_EQ(run({"factory-default", "--password", "wrong", "--printer-password-file", "-"}, true, "Secret\n"), 0)
+        << qPrintable(err);
+    EXPECT_EQ(run({"factory-default", "--password", "Secret", "--printer-password-file", "-"}, true, "wrong\n"), 77);
+    EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 4; }));
+    // The comparison is exact.
+    EXPECT_EQ(run({"factory-default", "--password", "Secret "}), 77);
+    EXPECT_EQ(run({"factory-default", "--password", "secret"}), 77);
 }
 
 TEST_F(CliPasswordGateTest, aPrinterWithoutPasswordAsksForNone)
