@@ -2,6 +2,7 @@
 
 #include "ClockFormat.h"
 #include "ConfigurationPage.h"
+#include "FileManagerPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
@@ -9,6 +10,7 @@
 #include "TFormLPTSetup.h"
 #include "TFormPasswordSetup.h"
 #include "TFormRs232Setup.h"
+#include "TestPagePrint.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
 #include "link/SystemTransportOpener.h"
@@ -113,7 +115,7 @@ QWidget* TFormMain::buildContent()
 
     m_pageControl1 = Named<QTabWidget>("PageControl1", content);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
-    m_pageControl1->addTab(Named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
+    m_pageControl1->addTab(new FileManagerPage(m_runner, m_fontChoice), QStringLiteral("File Manager"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet4"), QStringLiteral("Command Tool"));
     m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
@@ -203,7 +205,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonRTCSetTime", "RTC Setup", nullptr},
         {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
-        {"ButtonTestPatern", "Print Test Page", nullptr},
+        {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
         {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
         {"ButtonEthernet", "Ethernet Setup", nullptr},
         {"ButtonPassword", "Password Setup", &TFormMain::ButtonPasswordClick},
@@ -338,6 +340,11 @@ void TFormMain::ButtonRestPrinterClick()
     m_runner.RunOperation<OperationCode::ResetPrinter>();
     // Whatever the reset did, the wireless module may have lost its settings.
     m_configurationPage->lockWirelessAfterReset();
+}
+
+void TFormMain::ButtonTestPaternClick()
+{
+    PrintTestPage(m_runner, m_config, *m_configurationPage);
 }
 
 void TFormMain::ButtonIgnoreAutoClick()
