@@ -463,3 +463,17 @@ TEST_F(FileManagerPageTest, fontViewOpensOnTheFontLastConfirmedThere)
     EXPECT_EQ(prompts.initialFonts[2], chosen);
     EXPECT_TRUE(openings.empty());
 }
+
+TEST_F(FileListTest, getOverTheParallelPortWritesTheAnnouncementAndEndsWithDataReceivingError)
+{
+    fillMemories();
+    Click(*window, "ButtonGet");
+    const QStringList shown = shownMemory();
+    window->linkSettings().parallel.portName = sim.ptyPath;
+    chooseInterface(InterfaceKind::Lpt);
+    clearPrinterLogs();
+    Click(*window, "ButtonGet");
+    EXPECT_EQ(prompts.messages, QStringList{"Data Receiving Error"});
+    EXPECT_EQ(deliveredBytes(), "\r\nDIAGNOSTIC INTERFACE LPT\r\n");
+    EXPECT_EQ(shownMemory(), shown);
+}

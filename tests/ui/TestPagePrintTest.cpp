@@ -90,3 +90,12 @@ TEST_F(TestPagePrintTest, anUnreachablePrinterGetsItsResultMessage)
     EXPECT_EQ(printTestPage(), QStringList{"Port Open Error"});
     EXPECT_TRUE(window->isEnabled());
 }
+
+TEST_F(TestPagePrintTest, theLabelGoesOverTheParallelPortThatCannotBeRead)
+{
+    readPrinter();
+    window->linkSettings().parallel.portName = sim.ptyPath;
+    chooseInterface(InterfaceKind::Lpt);
+    EXPECT_EQ(printTestPage(), QStringList());
+    EXPECT_TRUE(deliveredBytes().startsWith("CLS\r\nDIRECTION 0,0\r\nBOX 16,16,796,390,4\r\n"));
+}
