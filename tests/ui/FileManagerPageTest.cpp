@@ -2,12 +2,14 @@
 #include "MainWindowFixture.h"
 #include "RadioGroup.h"
 #include "TFormPassword.h"
+#include "TFormProcess.h"
 #include "WidgetDriving.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <sys/stat.h>
 
@@ -208,6 +210,33 @@ TEST_F(FileManagerPageTest, downloadSendsTheHeaderAndTheBytesIntoTheChosenMemory
     }
     EXPECT_TRUE(prompts.messages.isEmpty());
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(FileManagerPageTest, aLargeDownloadShowsItsProgressInTheWindowUpToTheWholeFile)
+{
+    const QByteArray contents = binaryBytes(1024 * 1024);
+    browse(kDataFile, makeFile("big.dat", contents));
+    ui::TFormProcess* process = nullptr;
+    for (QWidget* topLevel : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<ui::TFormProcess*>(topLevel))
+            process = found;
+    }
+    ASSERT_NE(process, nullptr);
+    QList<int> shownValues;
+    QObject::connect(&Child<QProgressBar>(*process, "ProgressBar1"), &QProgressBar::valueChanged, process,
+                     [&](int value) {
+                         if (process->isVisible())
+                             shownValues << value;
+                     });
+    Click(*window, "ButtonDownload");
+
+    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return !state.memories.flash.files.isEmpty(); }));
+    EXPECT_EQ(memories().flash.files[0].bytes, contents);
+    // The bar counts the file's bytes: half way, and all of them at the end.
+    EXPECT_TRUE(shownValues.contains(50));
+    EXPECT_EQ(shownValues.value(shownValues.size() - 1), 100);
+    EXPECT_FALSE(process->isVisible());
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(FileManagerPageTest, anEmptyFileGoesAsAHeaderOfSizeZeroUnderTheEditedName)
