@@ -30,6 +30,8 @@ namespace {
 
 const char kOpenFileErrorMessage[] = "Open File Error";
 const char kFormatQuestion[] = "Are you sure?";
+/// The printer keeps a file under its name only: one sent without would be lost while the download looked fine.
+const char kNoFileNameMessage[] = "\"File Name\" is empty: the printer stores a file under its name. Nothing was sent.";
 
 /// The three memory lists, in `MemoryDevice` order; never translated.
 QStringList memoryNames()
@@ -201,6 +203,10 @@ void FileManagerPage::ButtonDownloadClick()
     const auto type = PrinterFileTypeFromIndex(m_comboBoxFileType->currentIndex()).value_or(PrinterFileType::DataFile);
     const bool raw = FileTypeInfo(type).sentRaw;
     // Refused before the password is asked for, as nothing could be sent anyway.
+    if (!raw && printerName.isEmpty()) {
+        prompts.showMessage(MessageKind::Error, QLatin1StringView(kNoFileNameMessage));
+        return;
+    }
     if (!raw && !IsLatin1(printerName)) {
         prompts.showMessage(MessageKind::Error, NotLatin1Message(CaptionText(*m_editFileName)));
         return;

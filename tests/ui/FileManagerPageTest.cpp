@@ -274,20 +274,23 @@ TEST_F(FileManagerPageTest, aNameOfThirtyCharactersGoesAndOneOfThirtyOneIsRefuse
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(FileManagerPageTest, aNameTheQuotesCannotCarryIsRefusedBeforeThePasswordIsAsked)
+TEST_F(FileManagerPageTest, aNameThePrinterCannotTakeIsRefusedBeforeThePasswordIsAsked)
 {
     browse(kDataFile, makeFile("data.txt", "abc"));
-    const QStringList unsendable{QStringLiteral("A\"B"), QStringLiteral("A\rB"), QStringLiteral("caf\u00e9\u20ac")};
+    const QStringList unsendable{QStringLiteral("A\"B"), QStringLiteral("A\rB"), QStringLiteral("caf\u00e9\u20ac"),
+                                 QString()};
     openings.clear();
     for (const QString& name : unsendable) {
         edit("EditFileName").setText(name);
         Click(*window, "ButtonDownload");
     }
     EXPECT_TRUE(openings.empty());
-    ASSERT_EQ(prompts.messages.size(), 3);
+    ASSERT_EQ(prompts.messages.size(), 4);
     EXPECT_TRUE(prompts.messages[0].startsWith("\"File Name\" holds a double quote or a control character"));
     EXPECT_EQ(prompts.messages[1], prompts.messages[0]);
     EXPECT_EQ(prompts.messages[2], "\"File Name\" may hold Latin-1 characters only.");
+    EXPECT_EQ(prompts.messages[3],
+              "\"File Name\" is empty: the printer stores a file under its name. Nothing was sent.");
 }
 
 TEST_F(FileManagerPageTest, downloadAndFormatSendNothingWhenTheGateRefuses)
