@@ -3,6 +3,7 @@
 #include "ClockFormat.h"
 #include "CommandToolPage.h"
 #include "ConfigurationPage.h"
+#include "FileManagerPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
@@ -10,6 +11,7 @@
 #include "TFormLPTSetup.h"
 #include "TFormPasswordSetup.h"
 #include "TFormRs232Setup.h"
+#include "TestPagePrint.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
 #include "link/SystemTransportOpener.h"
@@ -114,7 +116,7 @@ QWidget* TFormMain::buildContent()
 
     m_pageControl1 = Named<QTabWidget>("PageControl1", content);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
-    m_pageControl1->addTab(Named<QWidget>("TabSheet2"), QStringLiteral("File Manager"));
+    m_pageControl1->addTab(new FileManagerPage(m_runner, m_fontChoice), QStringLiteral("File Manager"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(new CommandToolPage(m_runner), QStringLiteral("Command Tool"));
     m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
@@ -204,7 +206,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonRTCSetTime", "RTC Setup", nullptr},
         {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
-        {"ButtonTestPatern", "Print Test Page", nullptr},
+        {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
         {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
         {"ButtonEthernet", "Ethernet Setup", nullptr},
         {"ButtonPassword", "Password Setup", &TFormMain::ButtonPasswordClick},
@@ -339,6 +341,11 @@ void TFormMain::ButtonRestPrinterClick()
     m_runner.RunOperation<OperationCode::ResetPrinter>();
     // Whatever the reset did, the wireless module may have lost its settings.
     m_configurationPage->lockWirelessAfterReset();
+}
+
+void TFormMain::ButtonTestPaternClick()
+{
+    PrintTestPage(m_runner, m_config, *m_configurationPage);
 }
 
 void TFormMain::ButtonIgnoreAutoClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontChoice.h"
 #include "MainWindowEnvironment.h"
 #include "OperationRunner.h"
 #include "TFormProcess.h"
@@ -63,6 +64,7 @@ private:
     void ButtonInitialClick();
     void ButtonSelfTestClick();
     void ButtonRestPrinterClick();
+    void ButtonTestPaternClick();
     void ButtonIgnoreAutoClick();
     void ButtonPasswordClick();
     void ButtonLineModeOutClick();
@@ -80,6 +82,8 @@ private:
     OperationRunner m_runner;
     PrinterConfig m_config;
     StatusFlags m_statusFlags;
+    /// `FontDialog1`, whose last confirmed font is where it opens next.
+    FontChoice m_fontChoice{m_prompts};
 
     QGroupBox* m_groupBoxLanguage = nullptr;
     RadioGroup* m_radioGroupUnit = nullptr;

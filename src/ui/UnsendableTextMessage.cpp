@@ -7,8 +7,8 @@ namespace norvane::ui {
 
 namespace {
 
-// Each text the configuration write checks, with the caption it carries on the page.
-constexpr std::array<std::pair<QByteArrayView, const char*>, 22> kCaptions{{
+// Each text that goes between the quotes of a command, with the caption it carries on its page.
+constexpr std::array<std::pair<QByteArrayView, const char*>, 23> kCaptions{{
     {"zControlPrefix", "Control Prefix"},
     {"zFormatPrefix", "Format Prefix"},
     {"zDelimiter", "Delimiter Char"},
@@ -31,6 +31,7 @@ constexpr std::array<std::pair<QByteArrayView, const char*>, 22> kCaptions{{
     {"ftpDescriptionFile", "Description Filename"},
     {"ftpUser", "FTP Username"},
     {"ftpPassword", "FTP Password"},
+    {"printerName", "File Name"},
 }};
 
 QString caption(QByteArrayView field)

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -143,4 +144,29 @@ TEST_F(ScreenshotTest, everyConfigurationTabRendersAndHoldsTogetherInInchAndMmWi
             EXPECT_TRUE(showsMoreThanOneColour(tabs.currentWidget()->grab().toImage())) << tab;
         }
     }
+}
+
+TEST_F(ScreenshotTest, theFileManagerPageRendersAndHoldsTogetherAfterAGetWithFilesInEveryMemory)
+{
+    ui::TFormMain& main = openWindow();
+    useEthernet();
+    sim.printer.withState([](sim::PrinterState& state) {
+        state.memories.dram = {8192, 8100, {{"TEMP.BMP", "x"}, {"BARCODE.DAT", "y"}}};
+        state.memories.flash = {
+            32768, 30000, {{"LOGO.BMP", "x"}, {"AUTO.BAS", "y"}, {"ARIAL.TTF", "z"}, {"PRICES.DAT", "w"}}};
+        state.memories.card = {131072, 131000, {{"FONT24", "x"}}};
+    });
+    QTemporaryDir files;
+    const QString logo = files.filePath(QStringLiteral("CompanyLogo.bmp"));
+    QFile file(logo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(20534, 'B'));
+    file.close();
+
+    Child<QTabWidget>(main, "PageControl1").setCurrentWidget(&Child(main, "TabSheet2"));
+    prompts.openFiles << logo;
+    Click(main, "ButtonBrowse");
+    Click(main, "ButtonGet");
+    ASSERT_TRUE(prompts.messages.isEmpty());
+    saveAndCheck(main, QStringLiteral("TFormMain-TabSheet2-files"));
 }
