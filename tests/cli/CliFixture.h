@@ -4,6 +4,7 @@
 #include "RefusingPort.h"
 #include "RunCli.h"
 #include "SimPrinter.h"
+#include "protocol/ReplyFraming.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -47,6 +48,13 @@ protected:
     void givePrinterPassword(const QByteArray& password) { qputenv(norvane::cli::kPasswordVariable, password); }
 
     QString file(const QString& name) const { return dir.filePath(name); }
+
+    /// What the password gate sends over the network link before a change.
+    static QByteArray passwordRead()
+    {
+        return norvane::InterfaceAnnouncement(norvane::InterfaceKind::Ethernet) + "DIAGNOSTIC REPORT EDITION\r\n" +
+               "DIAGNOSTIC REPORT PASSWORD\r\n";
+    }
 
     /// Writes `contents` to the file `name` of the test's folder and gives its path.
     QString writeFile(const QString& name, const QByteArray& contents)

@@ -1,5 +1,4 @@
 #include "CliFixture.h"
-#include "protocol/ReplyFraming.h"
 
 using namespace norvane;
 
@@ -18,13 +17,6 @@ protected:
     }
 
     QByteArray printerPassword() { return sim.printer.snapshot().reports["PASSWORD"]; }
-
-    /// What reading the printer's password sends over the network link.
-    static QByteArray passwordRead()
-    {
-        return InterfaceAnnouncement(InterfaceKind::Ethernet) + "DIAGNOSTIC REPORT EDITION\r\n" +
-               "DIAGNOSTIC REPORT PASSWORD\r\n";
-    }
 
     QString configPath() const { return file("config.json"); }
 };
@@ -94,9 +86,8 @@ TEST_F(CliPasswordGateTest, eachWayOfGivingThePasswordIsHeardInItsOrder)
         << qPrintable(err);
     EXPECT_EQ(run({"factory-default", "--password", "Secret", "--printer-password-file", "-"}, true, "wrong\n"), 77);
     EXPECT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.functions.factoryDefaults == 4; }));
-    // The comparison is exact.
+    // Taken as given, spaces and all.
     EXPECT_EQ(run({"factory-default", "--password", "Secret "}), 77);
-    EXPECT_EQ(run({"factory-default", "--password", "secret"}), 77);
 }
 
 TEST_F(CliPasswordGateTest, aPrinterWithoutPasswordAsksForNone)

@@ -1,9 +1,7 @@
 #include "RefusingPort.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,28 +87,6 @@ TEST(CliProcessTest, thePrinterPasswordComesFromTheEnvironmentOrStandardInput)
     EXPECT_EQ(changed.exitCode, 0) << changed.err.constData();
     EXPECT_EQ(runCli(link + QStringList{"password", "get"}).out, "New1\n");
     EXPECT_EQ(runCli(link + QStringList{"factory-default"}, {}, "New1").exitCode, 0);
-}
-
-TEST(CliProcessTest, aFileDownloadedToAProtectedPrinterIsListedAfterwards)
-{
-    SimProcess sim({"--password", "Secret", "--memory-kb", "DRAM=100/50,CARD=0"});
-    ASSERT_GT(sim.port, 0);
-    const QStringList link{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
-    QTemporaryDir dir;
-    QFile logo(dir.filePath("logo.pcx"));
-    ASSERT_TRUE(logo.open(QIODevice::WriteOnly) && logo.write(QByteArray(2048, 'P')) == 2048);
-    logo.close();
-    const QStringList download = link + QStringList{"files", "download", logo.fileName(), "--memory", "dram"};
-
-    const CliRun refused = runCli(download);
-    EXPECT_EQ(refused.exitCode, 77);
-    EXPECT_TRUE(refused.err.startsWith("Incorrect\n")) << refused.err.constData();
-    EXPECT_EQ(runCli(link + QStringList{"files", "list"}).out, "DRAM 100 50\nFLASH 32768 32768\nCARD 0 -\n");
-
-    const CliRun downloaded = runCli(download, {}, "Secret");
-    EXPECT_EQ(downloaded.exitCode, 0) << downloaded.err.constData();
-    EXPECT_EQ(runCli(link + QStringList{"files", "list"}).out,
-              "DRAM 100 48\n  logo.PCX\nFLASH 32768 32768\nCARD 0 -\n");
 }
 
 TEST(CliProcessTest, theVirtualPrinterRefusesUnknownOptions)

@@ -13,25 +13,6 @@
 using namespace norvane;
 using namespace norvane::test;
 
-namespace {
-
-std::string kindName(InterfaceKind kind)
-{
-    switch (kind) {
-    case InterfaceKind::Usb:
-        return "USB";
-    case InterfaceKind::Com:
-        return "COM";
-    case InterfaceKind::Lpt:
-        return "LPT";
-    case InterfaceKind::Ethernet:
-        return "ETHERNET";
-    }
-    return "OTHER";
-}
-
-} // namespace
-
 /// The file operations and the test label over each of the four links, against the virtual printer.
 class FilesOverLinksTest : public ::testing::TestWithParam<InterfaceKind>
 {
@@ -109,9 +90,7 @@ TEST_P(FilesOverLinksTest, rawBytesAndTheTestLabelArriveExactlyAsSent)
     sim.printer.clearLogs();
     const TestPageRequest label{203.0f, 8.0f, 812.0f, 1218.0f};
     ASSERT_EQ(run<OperationCode::PrintTestPage>(label), ResultCode::Success);
-    const QByteArray script = "CLS\r\nDIRECTION 0,0\r\nBOX 16,16,796,1202,4\r\n"
-                              "BARCODE  149,32,\"25\",101,1,90,2,4,\"1234567890\"\r\n"
-                              "TEXT  165,32,\"0\",0,58,58,\"TEST\"\r\nPRINT 1\r\n";
+    const QByteArray script = TestPageScript(label).value();
     EXPECT_EQ(receivedOnceItHas(script.size()), script);
 }
 
@@ -129,7 +108,17 @@ TEST_P(FilesOverLinksTest, aListOfTheEmptyRecordAloneIsAnEmptyList)
     EXPECT_TRUE((*store)[MemoryDevice::Dram].entries().isEmpty());
 }
 
+namespace {
+
+std::string linkName(const ::testing::TestParamInfo<InterfaceKind>& info)
+{
+    const char* const names[] = {"USB", "COM", "LPT", "ETHERNET"};
+    return names[static_cast<int>(info.param)];
+}
+
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, FilesOverLinksTest,
                          ::testing::Values(InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt,
                                            InterfaceKind::Ethernet),
-                         [](const auto& info) { return kindName(info.param); });
+                         linkName);

@@ -13,18 +13,12 @@ namespace {
 class ScopedVariable
 {
 public:
-    ScopedVariable(const char* name, const QByteArray& value)
+    ScopedVariable(const char* name, const QString& value)
         : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
     {
-        qputenv(name, value);
+        qputenv(name, QFile::encodeName(value));
     }
-    ~ScopedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
+    ~ScopedVariable() { m_wasSet ? void(qputenv(m_name, m_old)) : void(qunsetenv(m_name)); }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
@@ -37,42 +31,27 @@ private:
 } // namespace
 
 /// The fontconfig folders come from the data directories, the user's own under the home directory.
-class FontFolderTest : public ::testing::Test
+TEST(FontFolderTest, theFirstSystemFolderThatHoldsFontsComesBeforeTheUsersOwnElseTheWorkingDirectory)
 {
-protected:
-    QString folder(const QString& path)
-    {
-        const QString full = root.filePath(path);
-        EXPECT_TRUE(QDir().mkpath(full));
-        return full;
-    }
-
-    void putFont(const QString& folder)
-    {
-        QFile font(folder + QStringLiteral("/DejaVuSans.ttf"));
-        ASSERT_TRUE(font.open(QIODevice::WriteOnly));
-    }
-
     QTemporaryDir root;
-    ScopedVariable home{"HOME", QFile::encodeName(root.filePath(QStringLiteral("home")))};
-    ScopedVariable dataHome{"XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("home/.local/share")))};
-    ScopedVariable dataDirs{"XDG_DATA_DIRS",
-                            QFile::encodeName(root.filePath(QStringLiteral("local")) + u':' + root.filePath("usr"))};
-};
+    const ScopedVariable home("HOME", root.filePath(QStringLiteral("home")));
+    const ScopedVariable dataHome("XDG_DATA_HOME", root.filePath(QStringLiteral("home/.local/share")));
+    const ScopedVariable dataDirs("XDG_DATA_DIRS",
+                                  root.filePath(QStringLiteral("local")) + u':' + root.filePath("usr"));
+    const auto folder = [&](const char* path) {
+        EXPECT_TRUE(QDir().mkpath(root.filePath(QLatin1StringView(path))));
+        return root.filePath(QLatin1StringView(path));
+    };
+    const auto putFont = [](const QString& folder) {
+        EXPECT_TRUE(QFile(folder + QStringLiteral("/DejaVuSans.ttf")).open(QIODevice::WriteOnly));
+    };
 
-TEST_F(FontFolderTest, theFirstSystemFolderThatHoldsFontsComesBeforeTheUsersOwn)
-{
-    putFont(folder(QStringLiteral("home/.local/share/fonts")));
-    folder(QStringLiteral("local/fonts"));
-    const QString system = folder(QStringLiteral("usr/fonts"));
+    folder("local/fonts");
+    const QString system = folder("usr/fonts");
+    EXPECT_EQ(ui::SystemFontFolder(), QString());
+    const QString own = folder("home/.local/share/fonts");
+    EXPECT_EQ(ui::SystemFontFolder(), own);
+    putFont(own);
     putFont(system);
     EXPECT_EQ(ui::SystemFontFolder(), system);
-}
-
-TEST_F(FontFolderTest, withoutFontsInASystemFolderItIsTheUsersOwnElseTheWorkingDirectory)
-{
-    folder(QStringLiteral("usr/fonts"));
-    EXPECT_EQ(ui::SystemFontFolder(), QString());
-    const QString own = folder(QStringLiteral("home/.local/share/fonts"));
-    EXPECT_EQ(ui::SystemFontFolder(), own);
 }

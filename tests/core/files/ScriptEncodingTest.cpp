@@ -26,15 +26,6 @@ std::uint32_t refused(const QString& text, ScriptEncoding encoding)
 
 } // namespace
 
-TEST(ScriptEncodingTest, everyEncodingIsOfferedOnABuildWithIcuLatin1First)
-{
-    const std::vector<ScriptEncoding> expected = {ScriptEncoding::Latin1,   ScriptEncoding::Utf8,
-                                                  ScriptEncoding::Big5,     ScriptEncoding::Gbk,
-                                                  ScriptEncoding::ShiftJis, ScriptEncoding::EucKr};
-    EXPECT_EQ(AvailableScriptEncodings(), expected);
-    EXPECT_EQ(ScriptEncodingName(ScriptEncoding::ShiftJis).toStdString(), "Shift-JIS");
-}
-
 TEST(ScriptEncodingTest, eastAsianTextIsReadAndWrittenInItsOwnBytes)
 {
     const QString chinese = QStringLiteral("\u4e2d\u6587");
