@@ -48,15 +48,6 @@ protected:
         Choose(list, index);
     }
 
-    QString writeFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = files.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     void load(const QString& path)
     {
         prompts.openFiles << path;
@@ -79,8 +70,6 @@ protected:
         Click(*window, "ButtonSend");
         return deliveredBytes();
     }
-
-    QTemporaryDir files;
 };
 
 TEST_F(CommandToolTest, eachOfTheTwelveEditorsKeepsItsTextAndTheSelectedOneIsLeftAlone)

@@ -36,8 +36,6 @@ protected:
 
     int unitIndex() const { return Child<ui::RadioGroup>(*window, "RadioGroupUnit").itemIndex(); }
     QString printerStatusText() const { return edit("EditPrinterStatus").text(); }
-
-    QTemporaryDir files;
 };
 
 TEST_F(ConfigurationFileTest, saveClearAndLoadReproduceEveryValueAndTheUnit)

@@ -39,15 +39,6 @@ protected:
         openings.clear();
     }
 
-    QString makeFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = files.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     void chooseType(int index) { Choose(Child<QComboBox>(*window, "ComboBoxFileType"), index); }
 
     /// Browse, answered with `path` (an empty text cancels).
@@ -91,21 +82,19 @@ protected:
     {
         return sim.waitFor([](const sim::PrinterState& state) { return state.memories.flash.files.size() == 1; });
     }
-
-    QTemporaryDir files;
 };
 
 TEST_F(FileManagerPageTest, browseFormsTheNameFromTheStemAndTheTypeWithTheTypesFilterAndFolder)
 {
     EXPECT_FALSE(downloadEnabled());
-    browse(kBmp, makeFile("LongFileName.bmp", "12345"));
+    browse(kBmp, writeFile("LongFileName.bmp", "12345"));
     EXPECT_EQ(edit("EditFileName").text(), "LongFile.BMP");
     EXPECT_EQ(edit("EditFileSize").text(), "5");
     EXPECT_TRUE(downloadEnabled());
-    browse(kDataFile, makeFile("abc.txt", "x"));
+    browse(kDataFile, writeFile("abc.txt", "x"));
     EXPECT_EQ(edit("EditFileName").text(), "abc");
     // Fonts are looked for in the system's font folder, every other type in the working directory.
-    browse(kTrueType, makeFile("DejaVuSansMono.ttf", "font"));
+    browse(kTrueType, writeFile("DejaVuSansMono.ttf", "font"));
     EXPECT_EQ(edit("EditFileName").text(), "DejaVuSa.TTF");
     EXPECT_EQ(prompts.fileFilters,
               QStringList({"BMP (*.BMP *.bmp);;All files (*)", "All files (*)", "TTF (*.TTF *.ttf)"}));
@@ -120,7 +109,7 @@ TEST_F(FileManagerPageTest, browseFormsTheNameFromTheStemAndTheTypeWithTheTypesF
 
 TEST_F(FileManagerPageTest, browseThatIsCancelledOrCannotOpenTheFileLeavesDownloadDisabled)
 {
-    browse(kBmp, makeFile("logo.bmp", "BM"));
+    browse(kBmp, writeFile("logo.bmp", "BM"));
     ASSERT_TRUE(downloadEnabled());
     browse(kBmp, QString());
     EXPECT_FALSE(downloadEnabled());
@@ -130,7 +119,7 @@ TEST_F(FileManagerPageTest, browseThatIsCancelledOrCannotOpenTheFileLeavesDownlo
     const QString fifo = files.filePath(QStringLiteral("pipe.bmp"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& unreadable : {files.filePath(QStringLiteral("missing.bmp")), files.path(), fifo}) {
-        browse(kBmp, makeFile("logo.bmp", "BM"));
+        browse(kBmp, writeFile("logo.bmp", "BM"));
         ASSERT_TRUE(downloadEnabled());
         browse(kBmp, unreadable);
         EXPECT_FALSE(downloadEnabled()) << unreadable.toStdString();
@@ -142,7 +131,7 @@ TEST_F(FileManagerPageTest, browseThatIsCancelledOrCannotOpenTheFileLeavesDownlo
 TEST_F(FileManagerPageTest, downloadPutsTheFileIntoTheMemoryChosenAtThatMomentFlashUntilAnotherIs)
 {
     const QByteArray contents("BM\x00\r\n\"}\xff", 8);
-    browse(kBmp, makeFile("logo.bmp", contents));
+    browse(kBmp, writeFile("logo.bmp", contents));
     Click(*window, "ButtonDownload");
     for (const int memory : {kDram, kCard}) {
         Choose(Child<QComboBox>(*window, "ComboBoxDevice"), memory);
@@ -163,7 +152,7 @@ TEST_F(FileManagerPageTest, downloadPutsTheFileIntoTheMemoryChosenAtThatMomentFl
 
 TEST_F(FileManagerPageTest, aNameThePrinterCannotTakeIsRefusedBeforeThePasswordIsAskedWithNothingSent)
 {
-    browse(kDataFile, makeFile("data.txt", "abc"));
+    browse(kDataFile, writeFile("data.txt", "abc"));
     const QString thirty(30, u'N');
     const struct
     {
@@ -201,7 +190,7 @@ TEST_F(FileManagerPageTest, aNameThePrinterCannotTakeIsRefusedBeforeThePasswordI
 TEST_F(FileManagerPageTest, downloadAndFormatSendNothingWhenTheGateRefuses)
 {
     sim.printer.withState([](sim::PrinterState& state) { state.reports["PASSWORD"] = "secret"; });
-    browse(kBmp, makeFile("logo.bmp", "BM"));
+    browse(kBmp, writeFile("logo.bmp", "BM"));
     clearPrinterLogs();
     OnModal<ui::TFormPassword>([](ui::TFormPassword& dialog) { Click(dialog, "ButtonCancel"); });
     Click(*window, "ButtonDownload");
@@ -218,7 +207,7 @@ TEST_F(FileManagerPageTest, firmwareGoesRawWithoutNameOrMemoryAndAsksToWaitForTh
 {
     // A BMP chosen as BMP still goes raw when Firmware is the type at the moment of Download.
     const QByteArray image("BM\x00\xff\r\n", 6);
-    const QString logo = makeFile("logo.bmp", image);
+    const QString logo = writeFile("logo.bmp", image);
     browse(kBmp, logo);
     chooseType(kFirmware);
     clearPrinterLogs();

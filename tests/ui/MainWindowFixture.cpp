@@ -4,6 +4,7 @@
 #include "link/SystemTransportOpener.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -120,6 +121,13 @@ QByteArray MainWindowFixture::deliveredBytes()
     const QByteArray received = sim.printer.received();
     EXPECT_EQ(received, written);
     return received;
+}
+
+QString MainWindowFixture::writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(files.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
 }
 
 } // namespace norvane::test

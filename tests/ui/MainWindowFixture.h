@@ -38,6 +38,8 @@ protected:
     /// Waits until every byte the window wrote since the logs were cleared has reached the printer, and returns
     /// what the printer received: also what it did not get, without waiting a while for nothing to come.
     QByteArray deliveredBytes();
+    /// Writes `bytes` to the file `name` in `files` and gives its path.
+    QString writeFile(const QString& name, const QByteArray& bytes);
 
     SimPrinter sim;
     QTemporaryDir emptyUsbTree;
@@ -46,6 +48,8 @@ protected:
     /// Every byte the window wrote to its links since the printer's logs were last cleared.
     QByteArray written;
     std::unique_ptr<ui::TFormMain> window;
+    /// The test's own folder for the files it opens and saves.
+    QTemporaryDir files;
 };
 
 } // namespace norvane::test

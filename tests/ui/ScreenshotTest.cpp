@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -156,15 +155,8 @@ TEST_F(ScreenshotTest, theFileManagerPageRendersAndHoldsTogetherAfterAGetWithFil
             32768, 30000, {{"LOGO.BMP", "x"}, {"AUTO.BAS", "y"}, {"ARIAL.TTF", "z"}, {"PRICES.DAT", "w"}}};
         state.memories.card = {131072, 131000, {{"FONT24", "x"}}};
     });
-    QTemporaryDir files;
-    const QString logo = files.filePath(QStringLiteral("CompanyLogo.bmp"));
-    QFile file(logo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(20534, 'B'));
-    file.close();
-
     Child<QTabWidget>(main, "PageControl1").setCurrentWidget(&Child(main, "TabSheet2"));
-    prompts.openFiles << logo;
+    prompts.openFiles << writeFile(QStringLiteral("CompanyLogo.bmp"), QByteArray(20534, 'B'));
     Click(main, "ButtonBrowse");
     Click(main, "ButtonGet");
     ASSERT_TRUE(prompts.messages.isEmpty());
