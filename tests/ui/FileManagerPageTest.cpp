@@ -77,11 +77,6 @@ protected:
     {
         return sim.printer.withState([](const sim::PrinterState& state) { return state.memories; });
     }
-
-    bool flashHoldsOneFile()
-    {
-        return sim.waitFor([](const sim::PrinterState& state) { return state.memories.flash.files.size() == 1; });
-    }
 };
 
 TEST_F(FileManagerPageTest, browseFormsTheNameFromTheStemAndTheTypeWithTheTypesFilterAndFolder)
@@ -183,7 +178,7 @@ TEST_F(FileManagerPageTest, aNameThePrinterCannotTakeIsRefusedBeforeThePasswordI
     chooseType(kDataFile);
     edit("EditFileName").setText(thirty);
     Click(*window, "ButtonDownload");
-    ASSERT_TRUE(flashHoldsOneFile());
+    ASSERT_TRUE(sim.waitFor([](const sim::PrinterState& state) { return state.memories.flash.files.size() == 1; }));
     EXPECT_EQ(memories().flash.files[0].name, thirty.toLatin1());
 }
 
