@@ -1,5 +1,7 @@
 #include "ClockState.h"
 
+#include "protocol/PrinterClock.h"
+
 #include <QDateTime>
 
 namespace norvane::sim {
@@ -47,15 +49,10 @@ bool SetClockField(ClockState& clock, int index, int value, std::chrono::steady_
 
 std::optional<ClockFields> ParseClockTime(const QString& text)
 {
-    // Date and time apart, so that no time zone's missing hour can refuse or move the time.
-    constexpr qsizetype kLength = 19;
-    if (text.size() != kLength || text[10] != u'T')
+    const auto time = ParseClockSetting(text);
+    if (!time || time->year < kCentury || time->year >= kCentury + 100)
         return std::nullopt;
-    const QDate date = QDate::fromString(text.first(10), QStringLiteral("yyyy-MM-dd"));
-    const QTime time = QTime::fromString(text.sliced(11), QStringLiteral("HH:mm:ss"));
-    if (!date.isValid() || !time.isValid() || date.year() < kCentury || date.year() >= kCentury + 100)
-        return std::nullopt;
-    return fieldsOf(QDateTime(date, time, Qt::UTC));
+    return ClockFields{time->year % 100, time->month, time->date, time->hour, time->minute, time->second};
 }
 
 } // namespace norvane::sim

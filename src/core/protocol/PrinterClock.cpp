@@ -26,6 +26,27 @@ std::array<std::pair<const char*, std::int32_t ClockSetting::*>, 6> clockFields(
 
 } // namespace
 
+ClockSetting ClockSettingAt(const QDateTime& time)
+{
+    const QDate date = time.date();
+    const QTime clock = time.time();
+    return {date.year(), date.month(), date.day(), clock.hour(), clock.minute(), clock.second()};
+}
+
+std::optional<ClockSetting> ParseClockSetting(QStringView text)
+{
+    // Date and time apart: a local time zone's missing hour must neither refuse nor move the time.
+    constexpr qsizetype kLength = 19;
+    constexpr qsizetype kDateLength = 10;
+    if (text.size() != kLength || text[kDateLength] != u'T')
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.first(kDateLength), u"yyyy-MM-dd");
+    const QTime time = QTime::fromString(text.sliced(kDateLength + 1), u"HH:mm:ss");
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return ClockSettingAt(QDateTime(date, time, Qt::UTC));
+}
+
 ResultCode ReadClock(PrinterLink& link, ClockSetting& clock)
 {
     if (const ResultCode announced = Announce(link); announced != ResultCode::Success)

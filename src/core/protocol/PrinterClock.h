@@ -3,7 +3,10 @@
 #include "protocol/ResultCode.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QStringView>
 #include <cstdint>
+#include <optional>
 
 namespace norvane {
 
@@ -23,6 +26,12 @@ struct ClockSetting
     /// The clock dialog was left with Set.
     bool confirmed = false;
 };
+
+/// The six fields of a local time, the year in full.
+ClockSetting ClockSettingAt(const QDateTime& time);
+
+/// "YYYY-MM-DDTHH:MM:SS" naming a date and time that exist, or nothing.
+std::optional<ClockSetting> ParseClockSetting(QStringView text);
 
 /// Operation 9: the announcement, then the six reports from YEAR to SECOND. The first failing exchange ends
 /// it with its code; the fields read before it keep their values.
