@@ -144,9 +144,9 @@ TEST_F(MainWindowTest, theButtonsOfFunctionsStillToComeAreDisabledAndSaySo)
         EXPECT_FALSE(button.isEnabled()) << name;
         EXPECT_EQ(button.toolTip(), "This function is not available yet.") << name;
     }
-    for (const char* name : {"ButtonInitial", "ButtonSelfTest", "ButtonRTCSetTime", "ButtonRestPrinter",
-                             "ButtonTestPatern", "ButtonIgnoreAuto", "ButtonPassword", "ButtonLineModeOut",
-                             "ButtonActEmulation"})
+    for (const char* name :
+         {"ButtonInitial", "ButtonSelfTest", "ButtonRTCSetTime", "ButtonRestPrinter", "ButtonTestPatern",
+          "ButtonIgnoreAuto", "ButtonPassword", "ButtonLineModeOut", "ButtonActEmulation"})
         EXPECT_TRUE(Child<QPushButton>(main, name).isEnabled()) << name;
 }
 
