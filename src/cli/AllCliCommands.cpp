@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "ClockCommand.h"
 #include "DcfCommand.h"
 #include "EmulationCommand.h"
 #include "FilesCommand.h"
@@ -42,6 +43,7 @@ CliCommands AllCliCommands()
                                            OperationCode::WirelessFactoryDefault));
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
+    add(std::make_unique<ClockCommand>());
     return commands;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BluetoothState.h"
+#include "ClockState.h"
 #include "CommonSettingState.h"
 #include "ControlState.h"
 #include "MemoryState.h"
@@ -29,6 +30,7 @@ struct PrinterState
     QMap<QByteArray, QByteArray> reports;
 
     BluetoothState bluetooth;
+    ClockState clock;
     CommonSettingState commonSettings;
     ControlState control;
     MemoryState memories;

@@ -1,6 +1,7 @@
 #include "VirtualPrinter.h"
 
 #include "BluetoothCommands.h"
+#include "ClockCommands.h"
 #include "CommonSettingCommands.h"
 #include "ControlCommands.h"
 #include "DiagnosticCommands.h"
@@ -28,6 +29,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<BluetoothCommands>());
     m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_router.add(std::make_unique<MemoryCommands>());
+    m_router.add(std::make_unique<ClockCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

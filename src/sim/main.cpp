@@ -1,5 +1,6 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
+#include "ClockState.h"
 #include "MemorySizes.h"
 #include "PrinterProfile.h"
 #include "SimServer.h"
@@ -63,6 +64,9 @@ int main(int argc, char** argv)
              .arg(MemoryState().flash.physicalKb)
              .arg(MemoryState().card.physicalKb),
          QStringLiteral("LIST")},
+        {QStringLiteral("clock"), QStringLiteral("The real-time clock's time from the start (default: the host's)."),
+         QStringLiteral("YYYY-MM-DDTHH:MM:SS")},
+        {QStringLiteral("clock-stopped"), QStringLiteral("The clock stands still: every read answers the time set.")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -103,6 +107,13 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("memory-kb")) &&
             !SetMemorySizes(parser.value(QStringLiteral("memory-kb")), state.memories, memoryError))
             fail(QStringLiteral("--memory-kb: %1").arg(memoryError));
+        if (parser.isSet(QStringLiteral("clock"))) {
+            const auto time = ParseClockTime(parser.value(QStringLiteral("clock")));
+            if (!time)
+                fail(QStringLiteral("--clock takes a time of this century as YYYY-MM-DDTHH:MM:SS"));
+            state.clock.fields = *time;
+        }
+        state.clock.running = !parser.isSet(QStringLiteral("clock-stopped"));
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

@@ -1,6 +1,7 @@
 #include "TFormMain.h"
 
 #include "ClockFormat.h"
+#include "ClockSetup.h"
 #include "CommandToolPage.h"
 #include "ConfigurationPage.h"
 #include "FileManagerPage.h"
@@ -203,7 +204,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
         {"ButtonDump", "Dump Text", nullptr},
         {"ButtonSelfTest", "Configuration Page", &TFormMain::ButtonSelfTestClick},
-        {"ButtonRTCSetTime", "RTC Setup", nullptr},
+        {"ButtonRTCSetTime", "RTC Setup", &TFormMain::ButtonRTCSetTimeClick},
         {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
         {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
@@ -334,6 +335,11 @@ void TFormMain::ButtonInitialClick()
 void TFormMain::ButtonSelfTestClick()
 {
     m_runner.RunOperation<OperationCode::PrintConfigurationPage>();
+}
+
+void TFormMain::ButtonRTCSetTimeClick()
+{
+    RunClockSetup(m_runner, m_dispatcher, currentKind(), m_clockSetting);
 }
 
 void TFormMain::ButtonRestPrinterClick()

@@ -9,6 +9,7 @@
 #include "link/LinkSettings.h"
 #include "link/Progress.h"
 #include "protocol/CommandDispatcher.h"
+#include "protocol/PrinterClock.h"
 #include "protocol/PrinterStatus.h"
 
 #include <QMainWindow>
@@ -63,6 +64,7 @@ private:
     void ButtonGetStatusClick();
     void ButtonInitialClick();
     void ButtonSelfTestClick();
+    void ButtonRTCSetTimeClick();
     void ButtonRestPrinterClick();
     void ButtonTestPaternClick();
     void ButtonIgnoreAutoClick();
@@ -82,6 +84,7 @@ private:
     OperationRunner m_runner;
     PrinterConfig m_config;
     StatusFlags m_statusFlags;
+    ClockSetting m_clockSetting;
     /// `FontDialog1`, whose last confirmed font is where it opens next.
     FontChoice m_fontChoice{m_prompts};
 

@@ -6,6 +6,7 @@
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
 #include "TFormProcess.h"
+#include "TFormRTCSetup.h"
 #include "TFormRs232Setup.h"
 #include "WidgetDriving.h"
 
@@ -124,6 +125,10 @@ TEST_F(ScreenshotTest, theMainWindowEachOfItsPagesAndEveryDialogRenderAndHoldTog
 
     ui::TActiveEmu emulation(*sim.dispatcher, InterfaceKind::Ethernet);
     saveAndCheck(emulation, QStringLiteral("TActiveEmu"));
+
+    ClockSetting clock{2026, 12, 8, 14, 5, 30};
+    ui::TFormRTCSetup rtcSetup(clock, prompts);
+    saveAndCheck(rtcSetup, QStringLiteral("TFormRTCSetup"));
 }
 
 TEST_F(ScreenshotTest, everyConfigurationTabRendersAndHoldsTogetherInInchAndMmWithAFullConfiguration)

@@ -5,6 +5,7 @@
 #include "protocol/CommandFormat.h"
 #include "protocol/DialogOperations.h"
 #include "protocol/FileOperations.h"
+#include "protocol/PrinterClock.h"
 #include "protocol/PrinterOperations.h"
 #include "protocol/TestPageOperation.h"
 #include "protocol/WirelessOperations.h"
@@ -33,6 +34,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
     RegisterFileOperations(*this);
     RegisterTestPageOperation(*this);
     RegisterWirelessOperations(*this);
+    RegisterClockOperations(*this);
 }
 
 ResultCode CommandDispatcher::dispatch(OperationCode op, InterfaceKind kind)

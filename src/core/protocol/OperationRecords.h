@@ -8,6 +8,7 @@
 namespace norvane {
 
 struct BluetoothScanResult;
+struct ClockSetting;
 struct ConfigPageWrite;
 struct DownloadRequest;
 struct FileListStore;
@@ -50,6 +51,14 @@ template <> struct OperationRecord<OperationCode::FactoryDefault>
 template <> struct OperationRecord<OperationCode::PrintConfigurationPage>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::SetClock>
+{
+    using Type = const ClockSetting;
+};
+template <> struct OperationRecord<OperationCode::ReadClock>
+{
+    using Type = ClockSetting;
 };
 template <> struct OperationRecord<OperationCode::ResetPrinter>
 {
