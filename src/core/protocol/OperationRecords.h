@@ -10,8 +10,10 @@ namespace norvane {
 struct BluetoothScanResult;
 struct ConfigPageWrite;
 struct DownloadRequest;
+struct DumpRequest;
 struct FileListStore;
 struct PrinterConfig;
+struct PrinterFileRequest;
 struct StatusFlags;
 struct TestPageRequest;
 
@@ -46,6 +48,14 @@ template <> struct OperationRecord<OperationCode::WriteConfigurationPage>
 template <> struct OperationRecord<OperationCode::FactoryDefault>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::StartDumpMode>
+{
+    using Type = const DumpRequest;
+};
+template <> struct OperationRecord<OperationCode::ReadDumpFile>
+{
+    using Type = PrinterFileRequest;
 };
 template <> struct OperationRecord<OperationCode::PrintConfigurationPage>
 {
