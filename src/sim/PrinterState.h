@@ -3,6 +3,7 @@
 #include "BluetoothState.h"
 #include "CommonSettingState.h"
 #include "ControlState.h"
+#include "DumpState.h"
 #include "MemoryState.h"
 #include "PrinterFunctionState.h"
 #include "SimFault.h"
@@ -31,6 +32,7 @@ struct PrinterState
     BluetoothState bluetooth;
     CommonSettingState commonSettings;
     ControlState control;
+    DumpState dump;
     MemoryState memories;
     PrinterFunctionState functions;
     WirelessState wireless;

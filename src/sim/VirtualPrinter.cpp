@@ -4,6 +4,7 @@
 #include "CommonSettingCommands.h"
 #include "ControlCommands.h"
 #include "DiagnosticCommands.h"
+#include "DumpCommands.h"
 #include "EmulationSettingCommands.h"
 #include "FirmwareUpdateCommands.h"
 #include "MemoryCommands.h"
@@ -28,6 +29,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<BluetoothCommands>());
     m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_router.add(std::make_unique<MemoryCommands>());
+    m_router.add(std::make_unique<DumpCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

@@ -4,6 +4,7 @@
 #include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
+#include "config/BoundedFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -63,6 +64,9 @@ int main(int argc, char** argv)
              .arg(MemoryState().flash.physicalKb)
              .arg(MemoryState().card.physicalKb),
          QStringLiteral("LIST")},
+        {QStringLiteral("dump-file"),
+         QStringLiteral("The contents of the printer file Dump.txt, read from PATH (at most 4 MiB)."),
+         QStringLiteral("PATH")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -103,6 +107,13 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("memory-kb")) &&
             !SetMemorySizes(parser.value(QStringLiteral("memory-kb")), state.memories, memoryError))
             fail(QStringLiteral("--memory-kb: %1").arg(memoryError));
+        if (parser.isSet(QStringLiteral("dump-file"))) {
+            QString error;
+            const auto contents = norvane::ReadWholeFile(parser.value(QStringLiteral("dump-file")), 4 << 20, error);
+            if (!contents)
+                fail(QStringLiteral("--dump-file: %1").arg(error));
+            state.dump.files["Dump.txt"] = *contents;
+        }
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {
