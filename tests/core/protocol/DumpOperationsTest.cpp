@@ -53,9 +53,9 @@ TEST_F(DumpOperationsTest, eachModeSendsItsOneTextWithoutLineEndAndReadsNothing)
     // Saving to a file always uses the printer's Dump.txt, whatever name was typed; so does any other mode.
     ASSERT_EQ(start(2, "LOG.TXT"), ResultCode::Success);
     ASSERT_EQ(start(7, "LOG.TXT"), ResultCode::Success);
-    EXPECT_EQ(s.device->chunks, (QList<QByteArray>{"DUMP_TEXT PRINT,", "DUMP_TEXT SAVE 1000,E,\"LOG.TXT\",",
-                                                   "DUMP_TEXT SAVE 1000,\"Dump.txt\",",
-                                                   "DUMP_TEXT SAVE 1000,\"Dump.txt\","}));
+    EXPECT_EQ(s.device->chunks,
+              (QList<QByteArray>{"DUMP_TEXT PRINT,", "DUMP_TEXT SAVE 1000,E,\"LOG.TXT\",",
+                                 "DUMP_TEXT SAVE 1000,\"Dump.txt\",", "DUMP_TEXT SAVE 1000,\"Dump.txt\","}));
     EXPECT_EQ(s.device->fetches, 0);
 }
 
