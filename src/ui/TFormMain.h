@@ -62,6 +62,7 @@ private:
     void ButtonInterFaceClick();
     void ButtonGetStatusClick();
     void ButtonInitialClick();
+    void ButtonDumpClick();
     void ButtonSelfTestClick();
     void ButtonRestPrinterClick();
     void ButtonTestPaternClick();

@@ -2,12 +2,14 @@
 #include "PasswordRecord.h"
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
+#include "TFormDumpTextSetup.h"
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
 #include "TFormProcess.h"
 #include "TFormRs232Setup.h"
 #include "WidgetDriving.h"
+#include "protocol/DumpOperations.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -161,4 +163,11 @@ TEST_F(ScreenshotTest, theFileManagerPageRendersAndHoldsTogetherAfterAGetWithFil
     Click(main, "ButtonGet");
     ASSERT_TRUE(prompts.messages.isEmpty());
     saveAndCheck(main, QStringLiteral("TFormMain-TabSheet2-files"));
+}
+
+TEST_F(ScreenshotTest, theDumpDialogRendersAndHoldsTogetherWithTheCardNameEnabled)
+{
+    DumpRequest request{1, "LOG.TXT", false};
+    ui::TFormDumpTextSetup dump(request, prompts);
+    saveAndCheck(dump, QStringLiteral("TFormDumpTextSetup"));
 }
