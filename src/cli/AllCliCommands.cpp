@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "ClockCommand.h"
 #include "DcfCommand.h"
+#include "DumpCommand.h"
 #include "EmulationCommand.h"
 #include "FilesCommand.h"
 #include "OperationCommand.h"
@@ -37,6 +38,7 @@ CliCommands AllCliCommands()
     add(std::make_unique<FilesCommand>());
     add(std::make_unique<SendFileCommand>());
     add(std::make_unique<TestPageCommand>());
+    add(std::make_unique<DumpCommand>());
     add(std::make_unique<BluetoothScanCommand>());
     add(std::make_unique<BluetoothConnectCommand>());
     add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",

@@ -57,6 +57,11 @@ void CommandStream::addPayloadRule(const QRegularExpression& announcement, qsize
     m_payloadRules.append({announcement, maxPayload});
 }
 
+void CommandStream::addCommaEndedCommand(const QRegularExpression& command)
+{
+    m_commaEndedCommands.append(command);
+}
+
 QList<Command> CommandStream::feed(QByteArrayView bytes)
 {
     QList<Command> done;
@@ -73,6 +78,7 @@ QList<Command> CommandStream::finish()
     endBinary(done);
     CommandStream fresh;
     fresh.m_payloadRules = std::move(m_payloadRules);
+    fresh.m_commaEndedCommands = std::move(m_commaEndedCommands);
     *this = std::move(fresh);
     return done;
 }
@@ -171,6 +177,12 @@ QByteArray CommandStream::takeLine()
 
 void CommandStream::takeAnnouncement(QList<Command>& done)
 {
+    for (const QRegularExpression& command : std::as_const(m_commaEndedCommands)) {
+        if (command.match(QString::fromLatin1(m_line)).hasMatch()) {
+            done.append({Command::Kind::Line, takeLine(), {}});
+            return;
+        }
+    }
     const auto length = announcedLength(m_line);
     if (!length)
         return;

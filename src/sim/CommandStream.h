@@ -49,6 +49,9 @@ public:
     /// A line that matches `announcement` is followed by as many bytes as its first capture says, at
     /// most `maxPayload`; a larger length would swallow every command after it.
     void addPayloadRule(const QRegularExpression& announcement, qsizetype maxPayload);
+    /// A line that matches `command` is complete at the comma that ends it: the printer acts on it without a
+    /// line end.
+    void addCommaEndedCommand(const QRegularExpression& command);
 
     /// Consumes bytes; returns every command completed by them.
     QList<Command> feed(QByteArrayView bytes);
@@ -77,6 +80,7 @@ private:
     void endBinary(QList<Command>& done);
 
     QList<PayloadRule> m_payloadRules;
+    QList<QRegularExpression> m_commaEndedCommands;
     QByteArray m_line;
     /// The bytes of the line so far, CRs included, which m_line leaves out.
     qsizetype m_lineBytes = 0;

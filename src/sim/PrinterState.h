@@ -4,6 +4,7 @@
 #include "ClockState.h"
 #include "CommonSettingState.h"
 #include "ControlState.h"
+#include "DumpState.h"
 #include "MemoryState.h"
 #include "PrinterFunctionState.h"
 #include "SimFault.h"
@@ -33,6 +34,7 @@ struct PrinterState
     ClockState clock;
     CommonSettingState commonSettings;
     ControlState control;
+    DumpState dump;
     MemoryState memories;
     PrinterFunctionState functions;
     WirelessState wireless;

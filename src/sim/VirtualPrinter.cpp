@@ -5,6 +5,7 @@
 #include "CommonSettingCommands.h"
 #include "ControlCommands.h"
 #include "DiagnosticCommands.h"
+#include "DumpCommands.h"
 #include "EmulationSettingCommands.h"
 #include "FirmwareUpdateCommands.h"
 #include "MemoryCommands.h"
@@ -30,6 +31,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_router.add(std::make_unique<MemoryCommands>());
     m_router.add(std::make_unique<ClockCommands>());
+    m_router.add(std::make_unique<DumpCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

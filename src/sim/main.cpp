@@ -5,6 +5,7 @@
 #include "PrinterProfile.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
+#include "config/BoundedFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -67,6 +68,9 @@ int main(int argc, char** argv)
         {QStringLiteral("clock"), QStringLiteral("The real-time clock's time from the start (default: the host's)."),
          QStringLiteral("YYYY-MM-DDTHH:MM:SS")},
         {QStringLiteral("clock-stopped"), QStringLiteral("The clock stands still: every read answers the time set.")},
+        {QStringLiteral("dump-file"),
+         QStringLiteral("The contents of the printer file Dump.txt, read from PATH (at most 4 MiB)."),
+         QStringLiteral("PATH")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -114,6 +118,13 @@ int main(int argc, char** argv)
             state.clock.fields = *time;
         }
         state.clock.running = !parser.isSet(QStringLiteral("clock-stopped"));
+        if (parser.isSet(QStringLiteral("dump-file"))) {
+            QString error;
+            const auto contents = norvane::ReadWholeFile(parser.value(QStringLiteral("dump-file")), 4 << 20, error);
+            if (!contents)
+                fail(QStringLiteral("--dump-file: %1").arg(error));
+            state.dump.files["Dump.txt"] = *contents;
+        }
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

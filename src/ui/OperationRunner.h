@@ -42,6 +42,12 @@ public:
                    WindowDuringOperation::Enabled);
     }
 
+    /// Several operations as one, with the window disabled throughout and only the last failure shown.
+    ResultCode RunOperations(const std::function<ResultCode(CommandDispatcher&, InterfaceKind)>& operations)
+    {
+        return run([&](InterfaceKind kind) { return operations(m_dispatcher, kind); }, WindowDuringOperation::Disabled);
+    }
+
     QWidget& mainWindow() const { return m_mainWindow; }
     UserPrompts& prompts() const { return m_prompts; }
 

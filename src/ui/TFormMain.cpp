@@ -4,6 +4,7 @@
 #include "ClockSetup.h"
 #include "CommandToolPage.h"
 #include "ConfigurationPage.h"
+#include "DumpText.h"
 #include "FileManagerPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
@@ -87,8 +88,8 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
       m_prompts(prompts),
       m_screen(environment.screen.isNull() ? QGuiApplication::primaryScreen()->geometry() : environment.screen),
       m_formProcess(m_screen, this), m_links(m_linkSettings, m_progress,
-                                       environment.transportOpener ? std::move(environment.transportOpener)
-                                                                   : std::make_unique<SystemTransportOpener>()),
+                                             environment.transportOpener ? std::move(environment.transportOpener)
+                                                                         : std::make_unique<SystemTransportOpener>()),
       m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); })
 {
     m_links.timeouts() = environment.timeouts;
@@ -202,7 +203,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
     // The buttons of later features are in place, disabled until they do something.
     const FunctionButton buttons[] = {
         {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
-        {"ButtonDump", "Dump Text", nullptr},
+        {"ButtonDump", "Dump Text", &TFormMain::ButtonDumpClick},
         {"ButtonSelfTest", "Configuration Page", &TFormMain::ButtonSelfTestClick},
         {"ButtonRTCSetTime", "RTC Setup", &TFormMain::ButtonRTCSetTimeClick},
         {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
@@ -330,6 +331,11 @@ void TFormMain::ButtonInitialClick()
 {
     if (PasswordGate(m_runner))
         m_runner.RunOperation<OperationCode::FactoryDefault>();
+}
+
+void TFormMain::ButtonDumpClick()
+{
+    DumpText(m_runner);
 }
 
 void TFormMain::ButtonSelfTestClick()

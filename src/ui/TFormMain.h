@@ -63,6 +63,7 @@ private:
     void ButtonInterFaceClick();
     void ButtonGetStatusClick();
     void ButtonInitialClick();
+    void ButtonDumpClick();
     void ButtonSelfTestClick();
     void ButtonRTCSetTimeClick();
     void ButtonRestPrinterClick();

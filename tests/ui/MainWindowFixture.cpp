@@ -80,6 +80,8 @@ ui::TFormMain& MainWindowFixture::openWindow(bool withUsbPrinter, QRect screen)
     environment.timeouts.usbRead = SimPrinter::kShortTimeout;
     environment.timeouts.comRead = SimPrinter::kShortTimeout;
     environment.timeouts.ethernet = SimPrinter::kShortTimeout;
+    environment.timeouts.fileRequestSettle = std::chrono::milliseconds(0);
+    environment.timeouts.fileRequestLead = std::chrono::milliseconds(0);
     environment.screen = screen;
     window = std::make_unique<ui::TFormMain>(prompts, std::move(environment));
     window->show();

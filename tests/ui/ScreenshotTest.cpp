@@ -2,6 +2,7 @@
 #include "PasswordRecord.h"
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
+#include "TFormDumpTextSetup.h"
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
@@ -9,6 +10,7 @@
 #include "TFormRTCSetup.h"
 #include "TFormRs232Setup.h"
 #include "WidgetDriving.h"
+#include "protocol/DumpOperations.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -166,4 +168,11 @@ TEST_F(ScreenshotTest, theFileManagerPageRendersAndHoldsTogetherAfterAGetWithFil
     Click(main, "ButtonGet");
     ASSERT_TRUE(prompts.messages.isEmpty());
     saveAndCheck(main, QStringLiteral("TFormMain-TabSheet2-files"));
+}
+
+TEST_F(ScreenshotTest, theDumpDialogRendersAndHoldsTogetherWithTheCardNameEnabled)
+{
+    DumpRequest request{1, "LOG.TXT", false};
+    ui::TFormDumpTextSetup dump(request, prompts);
+    saveAndCheck(dump, QStringLiteral("TFormDumpTextSetup"));
 }

@@ -16,6 +16,10 @@ struct LinkTimeouts
     int ethernetStalledWriteRetries = 3;
     /// How long the printer's Bluetooth module is given to search for devices before its answer is read.
     std::chrono::milliseconds bluetoothScan{60000};
+    /// A printer file is asked for only after the printer has had this long to take the line end sent first,
+    /// and then this much more.
+    std::chrono::milliseconds fileRequestSettle{500};
+    std::chrono::milliseconds fileRequestLead{100};
     /// A wait for input that lasts this long tells the progress view, which then shows that the program is
     /// waiting for the printer (and offers to stop waiting); shorter waits show nothing.
     std::chrono::milliseconds showWaitingAfter{1000};

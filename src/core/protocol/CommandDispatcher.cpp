@@ -4,6 +4,7 @@
 #include "link/Progress.h"
 #include "protocol/CommandFormat.h"
 #include "protocol/DialogOperations.h"
+#include "protocol/DumpOperations.h"
 #include "protocol/FileOperations.h"
 #include "protocol/PrinterClock.h"
 #include "protocol/PrinterOperations.h"
@@ -31,6 +32,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
 {
     RegisterPrinterOperations(*this);
     RegisterDialogOperations(*this);
+    RegisterDumpOperations(*this);
     RegisterFileOperations(*this);
     RegisterTestPageOperation(*this);
     RegisterWirelessOperations(*this);

@@ -11,8 +11,10 @@ struct BluetoothScanResult;
 struct ClockSetting;
 struct ConfigPageWrite;
 struct DownloadRequest;
+struct DumpRequest;
 struct FileListStore;
 struct PrinterConfig;
+struct PrinterFileRequest;
 struct StatusFlags;
 struct TestPageRequest;
 
@@ -47,6 +49,14 @@ template <> struct OperationRecord<OperationCode::WriteConfigurationPage>
 template <> struct OperationRecord<OperationCode::FactoryDefault>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::StartDumpMode>
+{
+    using Type = const DumpRequest;
+};
+template <> struct OperationRecord<OperationCode::ReadDumpFile>
+{
+    using Type = PrinterFileRequest;
 };
 template <> struct OperationRecord<OperationCode::PrintConfigurationPage>
 {
