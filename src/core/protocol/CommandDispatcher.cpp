@@ -6,6 +6,7 @@
 #include "protocol/DialogOperations.h"
 #include "protocol/FileOperations.h"
 #include "protocol/PrinterOperations.h"
+#include "protocol/SensorOperations.h"
 #include "protocol/TestPageOperation.h"
 #include "protocol/WirelessOperations.h"
 
@@ -32,6 +33,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
     RegisterDialogOperations(*this);
     RegisterFileOperations(*this);
     RegisterTestPageOperation(*this);
+    RegisterSensorOperations(*this);
     RegisterWirelessOperations(*this);
 }
 

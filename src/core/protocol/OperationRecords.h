@@ -12,6 +12,8 @@ struct ConfigPageWrite;
 struct DownloadRequest;
 struct FileListStore;
 struct PrinterConfig;
+struct SensorCalibration;
+struct SensorReadings;
 struct StatusFlags;
 struct TestPageRequest;
 
@@ -111,6 +113,19 @@ template <> struct OperationRecord<OperationCode::ConnectBluetooth>
 template <> struct OperationRecord<OperationCode::WirelessFactoryDefault>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::SensorCalibration>
+{
+    using Type = const SensorCalibration;
+};
+template <> struct OperationRecord<OperationCode::ReadSensorSettings>
+{
+    using Type = SensorCalibration;
+};
+/// `sensorKind` chosen by the caller.
+template <> struct OperationRecord<OperationCode::ReadSensorValues>
+{
+    using Type = SensorReadings;
 };
 
 } // namespace norvane
