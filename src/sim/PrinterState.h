@@ -5,6 +5,7 @@
 #include "ControlState.h"
 #include "MemoryState.h"
 #include "PrinterFunctionState.h"
+#include "SensorState.h"
 #include "SimFault.h"
 #include "WirelessState.h"
 
@@ -33,6 +34,7 @@ struct PrinterState
     ControlState control;
     MemoryState memories;
     PrinterFunctionState functions;
+    SensorState sensor;
     WirelessState wireless;
 
     SimFault fault = SimFault::None;

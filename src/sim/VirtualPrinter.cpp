@@ -10,6 +10,7 @@
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
+#include "SensorCommands.h"
 #include "StatusCommands.h"
 #include "WirelessSettingCommands.h"
 
@@ -28,6 +29,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<BluetoothCommands>());
     m_router.add(std::make_unique<FirmwareUpdateCommands>());
     m_router.add(std::make_unique<MemoryCommands>());
+    m_router.add(std::make_unique<SensorCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

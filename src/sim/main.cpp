@@ -2,6 +2,7 @@
 
 #include "MemorySizes.h"
 #include "PrinterProfile.h"
+#include "SensorCommands.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
 
@@ -63,6 +64,14 @@ int main(int argc, char** argv)
              .arg(MemoryState().flash.physicalKb)
              .arg(MemoryState().card.physicalKb),
          QStringLiteral("LIST")},
+        {QStringLiteral("gap-sensor"),
+         QStringLiteral("The gap sensor's value at each intensity over the liner, then over a label: V,V,.../V,V,..."),
+         QStringLiteral("LISTS")},
+        {QStringLiteral("bline-sensor"),
+         QStringLiteral("The black-mark sensor's value at each intensity over a mark, then over a label."),
+         QStringLiteral("LISTS")},
+        {QStringLiteral("label-under-sensor"),
+         QStringLiteral("A label lies under the sensors, not the liner or a mark.")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -103,6 +112,16 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("memory-kb")) &&
             !SetMemorySizes(parser.value(QStringLiteral("memory-kb")), state.memories, memoryError))
             fail(QStringLiteral("--memory-kb: %1").arg(memoryError));
+        QString sensorError;
+        if (parser.isSet(QStringLiteral("gap-sensor")) &&
+            !ParseSensorSamples(parser.value(QStringLiteral("gap-sensor")), state.sensor.gapLiner,
+                                state.sensor.gapLabel, sensorError))
+            fail(QStringLiteral("--gap-sensor: %1").arg(sensorError));
+        if (parser.isSet(QStringLiteral("bline-sensor")) &&
+            !ParseSensorSamples(parser.value(QStringLiteral("bline-sensor")), state.sensor.markBlack,
+                                state.sensor.markLabel, sensorError))
+            fail(QStringLiteral("--bline-sensor: %1").arg(sensorError));
+        state.sensor.labelUnderSensor = parser.isSet(QStringLiteral("label-under-sensor"));
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {
