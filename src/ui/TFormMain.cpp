@@ -11,9 +11,11 @@
 #include "TFormLPTSetup.h"
 #include "TFormPasswordSetup.h"
 #include "TFormRs232Setup.h"
+#include "TFormSensorCalibrate.h"
 #include "TestPagePrint.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
+#include "config/LengthUnits.h"
 #include "link/SystemTransportOpener.h"
 
 #include <QComboBox>
@@ -86,8 +88,8 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
       m_prompts(prompts),
       m_screen(environment.screen.isNull() ? QGuiApplication::primaryScreen()->geometry() : environment.screen),
       m_formProcess(m_screen, this), m_links(m_linkSettings, m_progress,
-                                       environment.transportOpener ? std::move(environment.transportOpener)
-                                                                   : std::make_unique<SystemTransportOpener>()),
+                                             environment.transportOpener ? std::move(environment.transportOpener)
+                                                                         : std::make_unique<SystemTransportOpener>()),
       m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); })
 {
     m_links.timeouts() = environment.timeouts;
@@ -204,7 +206,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonDump", "Dump Text", nullptr},
         {"ButtonSelfTest", "Configuration Page", &TFormMain::ButtonSelfTestClick},
         {"ButtonRTCSetTime", "RTC Setup", nullptr},
-        {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
+        {"ButtonSensorCalibrate", "Calibrate Sensor ", &TFormMain::ButtonSensorCalibrateClick},
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
         {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
         {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
@@ -366,6 +368,21 @@ void TFormMain::ButtonPasswordClick()
     if (record.password == current)
         return;
     m_runner.RunOperation<OperationCode::SendPassword>(record.password);
+}
+
+void TFormMain::ButtonSensorCalibrateClick()
+{
+    SensorCalibration record;
+    if (m_config.dpiValid != 0)
+        record.dotsPerUnit =
+            static_cast<std::int32_t>(DotsPerUnit(m_config, static_cast<LengthUnit>(m_radioGroupUnit->itemIndex())));
+    // The dialog opens on what could be read, the rest at its defaults.
+    m_runner.RunOperation<OperationCode::ReadSensorSettings>(record);
+    TFormSensorCalibrate dialog(record, m_dispatcher, currentKind(), m_prompts, this);
+    PlaceAtThirdOf(dialog, *this);
+    dialog.exec();
+    if (record.apply && PasswordGate(m_runner))
+        m_runner.RunOperation<OperationCode::SensorCalibration>(record);
 }
 
 void TFormMain::ButtonLineModeOutClick()

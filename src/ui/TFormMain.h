@@ -67,6 +67,7 @@ private:
     void ButtonTestPaternClick();
     void ButtonIgnoreAutoClick();
     void ButtonPasswordClick();
+    void ButtonSensorCalibrateClick();
     void ButtonLineModeOutClick();
     void ButtonActEmulationClick();
     void Timer1Timer();
