@@ -39,7 +39,8 @@ void SensorChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
-    const QRectF plot = QRectF(rect()).adjusted(kMargin, 8, -8, -kMargin);
+    const int axisWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000"));
+    const QRectF plot = QRectF(rect()).adjusted(axisWidth, 8, -8, -kMargin);
     painter.setPen(palette().text().color());
     painter.drawRect(plot);
 
@@ -58,8 +59,8 @@ void SensorChart::paintEvent(QPaintEvent*)
 
     painter.drawText(QRectF(plot.left(), plot.bottom(), plot.width(), kMargin), Qt::AlignCenter,
                      tr("Sensor Intensity"));
-    painter.drawText(QRectF(0, plot.top(), kMargin - 2, 16), Qt::AlignRight, QString::number(top));
-    painter.drawText(QRectF(0, plot.bottom() - 16, kMargin - 2, 16), Qt::AlignRight, QStringLiteral("0"));
+    painter.drawText(QRectF(0, plot.top(), axisWidth - 4, 16), Qt::AlignRight, QString::number(top));
+    painter.drawText(QRectF(0, plot.bottom() - 16, axisWidth - 4, 16), Qt::AlignRight, QStringLiteral("0"));
 
     const auto drawSample = [&](const std::vector<std::int32_t>& sample, const QColor& colour) {
         if (sample.empty())
@@ -73,8 +74,21 @@ void SensorChart::paintEvent(QPaintEvent*)
         for (std::size_t i = 0; i < sample.size(); ++i)
             painter.drawEllipse(QPointF(x(double(i)), y(sample[i])), 2.5, 2.5);
     };
-    drawSample(m_first, QColor(0x1f, 0x6f, 0xc0));
-    drawSample(m_second, QColor(0xd0, 0x70, 0x10));
+    const QColor firstColour(0x1f, 0x6f, 0xc0);
+    const QColor secondColour(0xd0, 0x70, 0x10);
+    drawSample(m_first, firstColour);
+    drawSample(m_second, secondColour);
+
+    // The legend, top left inside the plot.
+    const int line = fontMetrics().height();
+    const std::pair<QColor, QString> legend[] = {{firstColour, tr("Gap / mark")}, {secondColour, tr("Label")}};
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at(plot.left() + 8, plot.top() + 4 + i * line);
+        painter.setPen(QPen(legend[i].first, 2));
+        painter.drawLine(at + QPointF(0, line / 2.0), at + QPointF(14, line / 2.0));
+        painter.setPen(palette().text().color());
+        painter.drawText(QRectF(at + QPointF(18, 0), QSizeF(120, line)), Qt::AlignVCenter, legend[i].second);
+    }
 
     if (m_intensity) {
         painter.setPen(QPen(QColor(0x20, 0x90, 0x30), 1, Qt::DashLine));
