@@ -8,6 +8,7 @@
 #include "PasswordCommand.h"
 #include "ReadConfigCommand.h"
 #include "SendFileCommand.h"
+#include "SensorCommand.h"
 #include "StatusCommand.h"
 #include "TestPageCommand.h"
 #include "WirelessCommands.h"
@@ -39,6 +40,7 @@ CliCommands AllCliCommands()
     add(std::make_unique<SendFileCommand>());
     add(std::make_unique<TestPageCommand>());
     add(std::make_unique<DumpCommand>());
+    add(std::make_unique<SensorCommand>());
     add(std::make_unique<BluetoothScanCommand>());
     add(std::make_unique<BluetoothConnectCommand>());
     add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",

@@ -39,8 +39,8 @@ QString ToolHelp(const CliCommands& commands)
     text += QStringLiteral("\nENVIRONMENT:\n"
                            "  %1            the printer's current password, for the commands that change\n"
                            "                              the printer (factory-default, write-config, files download,\n"
-                           "                              files format, password set, clock set); %2 is read\n"
-                           "                              when it is not set\n")
+                           "                              files format, password set, clock set, sensor calibrate);\n"
+                           "                              %2 is read when it is not set\n")
                 .arg(QLatin1StringView(kPasswordVariable), QLatin1StringView(kOlderPasswordVariable));
     return text;
 }

@@ -134,9 +134,6 @@ void CommonSettingCommands::handle(const Command& command, PrinterState& state, 
         setPostPrintAction(state);
     } else if (line.startsWith("SET REPRINT ")) {
         reports["REPRINT"] = onOff(line.mid(12));
-    } else if (line.startsWith("SET GAP ")) {
-        static const std::array<const char*, 3> kIntensities{"GAPINTEN", "BLINEINTEN", "CONINTEN"};
-        reports[kIntensities[std::clamp(reports.value("SENSORMODE").toInt(), 0, 2)]] = line.mid(8);
     } else if (line.startsWith("SET SENSOR_REF ")) {
         reports["AUTOTHRESHOLD"] = line.endsWith("AUTO") ? "1" : "0";
     } else if (line.startsWith("SET COM1 ")) {

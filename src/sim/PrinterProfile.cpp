@@ -75,6 +75,8 @@ QMap<QByteArray, QByteArray> FactoryReports(int edition)
                       {"RIBBONENCODER", "1"},
                       {"AUTOTHRESHOLD", "1"}});
     }
+    if (edition >= 104)
+        reports["THRESHOLD"] = "0";
     if (edition >= 105) {
         add(reports, {{"ISBT", "1"},
                       {"BTPINCODE", "0000"},

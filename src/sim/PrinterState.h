@@ -7,6 +7,7 @@
 #include "DumpState.h"
 #include "MemoryState.h"
 #include "PrinterFunctionState.h"
+#include "SensorState.h"
 #include "SimFault.h"
 #include "WirelessState.h"
 
@@ -37,6 +38,7 @@ struct PrinterState
     DumpState dump;
     MemoryState memories;
     PrinterFunctionState functions;
+    SensorState sensor;
     WirelessState wireless;
 
     SimFault fault = SimFault::None;

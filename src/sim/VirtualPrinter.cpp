@@ -12,6 +12,7 @@
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
+#include "SensorCommands.h"
 #include "StatusCommands.h"
 #include "WirelessSettingCommands.h"
 
@@ -32,6 +33,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<MemoryCommands>());
     m_router.add(std::make_unique<ClockCommands>());
     m_router.add(std::make_unique<DumpCommands>());
+    m_router.add(std::make_unique<SensorCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

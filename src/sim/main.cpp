@@ -3,6 +3,7 @@
 #include "ClockState.h"
 #include "MemorySizes.h"
 #include "PrinterProfile.h"
+#include "SensorCommands.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
 #include "config/BoundedFile.h"
@@ -71,6 +72,14 @@ int main(int argc, char** argv)
         {QStringLiteral("dump-file"),
          QStringLiteral("The contents of the printer file Dump.txt, read from PATH (at most 4 MiB)."),
          QStringLiteral("PATH")},
+        {QStringLiteral("gap-sensor"),
+         QStringLiteral("The gap sensor's value at each intensity over the liner, then over a label: V,V,.../V,V,..."),
+         QStringLiteral("LISTS")},
+        {QStringLiteral("bline-sensor"),
+         QStringLiteral("The black-mark sensor's value at each intensity over a mark, then over a label."),
+         QStringLiteral("LISTS")},
+        {QStringLiteral("label-under-sensor"),
+         QStringLiteral("A label lies under the sensors, not the liner or a mark.")},
         {QStringLiteral("status"), QStringLiteral("The status byte, in hexadecimal."), QStringLiteral("HEX")},
         {QStringLiteral("extended-status"), QStringLiteral("The 8 extended status bytes, in hexadecimal."),
          QStringLiteral("HEX")},
@@ -125,6 +134,16 @@ int main(int argc, char** argv)
                 fail(QStringLiteral("--dump-file: %1").arg(error));
             state.dump.files["Dump.txt"] = *contents;
         }
+        QString sensorError;
+        if (parser.isSet(QStringLiteral("gap-sensor")) &&
+            !ParseSensorSamples(parser.value(QStringLiteral("gap-sensor")), state.sensor.gapLiner,
+                                state.sensor.gapLabel, sensorError))
+            fail(QStringLiteral("--gap-sensor: %1").arg(sensorError));
+        if (parser.isSet(QStringLiteral("bline-sensor")) &&
+            !ParseSensorSamples(parser.value(QStringLiteral("bline-sensor")), state.sensor.markBlack,
+                                state.sensor.markLabel, sensorError))
+            fail(QStringLiteral("--bline-sensor: %1").arg(sensorError));
+        state.sensor.labelUnderSensor = parser.isSet(QStringLiteral("label-under-sensor"));
         if (parser.isSet(QStringLiteral("status")))
             state.status = static_cast<std::uint8_t>(parseNumber(parser.value(QStringLiteral("status")), "status", 16));
         if (parser.isSet(QStringLiteral("extended-status"))) {

@@ -13,9 +13,11 @@
 #include "TFormLPTSetup.h"
 #include "TFormPasswordSetup.h"
 #include "TFormRs232Setup.h"
+#include "TFormSensorCalibrate.h"
 #include "TestPagePrint.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
+#include "config/LengthUnits.h"
 #include "link/SystemTransportOpener.h"
 
 #include <QComboBox>
@@ -206,7 +208,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonDump", "Dump Text", &TFormMain::ButtonDumpClick},
         {"ButtonSelfTest", "Configuration Page", &TFormMain::ButtonSelfTestClick},
         {"ButtonRTCSetTime", "RTC Setup", &TFormMain::ButtonRTCSetTimeClick},
-        {"ButtonSensorCalibrate", "Calibrate Sensor ", nullptr},
+        {"ButtonSensorCalibrate", "Calibrate Sensor ", &TFormMain::ButtonSensorCalibrateClick},
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
         {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
         {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
@@ -378,6 +380,21 @@ void TFormMain::ButtonPasswordClick()
     if (record.password == current)
         return;
     m_runner.RunOperation<OperationCode::SendPassword>(record.password);
+}
+
+void TFormMain::ButtonSensorCalibrateClick()
+{
+    SensorCalibration record;
+    if (m_config.dpiValid != 0)
+        record.dotsPerUnit =
+            static_cast<std::int32_t>(DotsPerUnit(m_config, static_cast<LengthUnit>(m_radioGroupUnit->itemIndex())));
+    // The dialog opens on what could be read, the rest at its defaults.
+    m_runner.RunOperation<OperationCode::ReadSensorSettings>(record);
+    TFormSensorCalibrate dialog(record, m_dispatcher, currentKind(), m_prompts, this);
+    PlaceAtThirdOf(dialog, *this);
+    dialog.exec();
+    if (record.apply && PasswordGate(m_runner))
+        m_runner.RunOperation<OperationCode::SensorCalibration>(record);
 }
 
 void TFormMain::ButtonLineModeOutClick()

@@ -70,6 +70,7 @@ private:
     void ButtonTestPaternClick();
     void ButtonIgnoreAutoClick();
     void ButtonPasswordClick();
+    void ButtonSensorCalibrateClick();
     void ButtonLineModeOutClick();
     void ButtonActEmulationClick();
     void Timer1Timer();

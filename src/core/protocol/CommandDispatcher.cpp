@@ -8,6 +8,7 @@
 #include "protocol/FileOperations.h"
 #include "protocol/PrinterClock.h"
 #include "protocol/PrinterOperations.h"
+#include "protocol/SensorOperations.h"
 #include "protocol/TestPageOperation.h"
 #include "protocol/WirelessOperations.h"
 
@@ -35,6 +36,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
     RegisterDumpOperations(*this);
     RegisterFileOperations(*this);
     RegisterTestPageOperation(*this);
+    RegisterSensorOperations(*this);
     RegisterWirelessOperations(*this);
     RegisterClockOperations(*this);
 }

@@ -15,6 +15,8 @@ struct DumpRequest;
 struct FileListStore;
 struct PrinterConfig;
 struct PrinterFileRequest;
+struct SensorCalibration;
+struct SensorReadings;
 struct StatusFlags;
 struct TestPageRequest;
 
@@ -130,6 +132,19 @@ template <> struct OperationRecord<OperationCode::ConnectBluetooth>
 template <> struct OperationRecord<OperationCode::WirelessFactoryDefault>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::SensorCalibration>
+{
+    using Type = const SensorCalibration;
+};
+template <> struct OperationRecord<OperationCode::ReadSensorSettings>
+{
+    using Type = SensorCalibration;
+};
+/// `sensorKind` chosen by the caller.
+template <> struct OperationRecord<OperationCode::ReadSensorValues>
+{
+    using Type = SensorReadings;
 };
 
 } // namespace norvane
