@@ -4,7 +4,7 @@
 #include "config/BoundedFile.h"
 #include "config/ConfigJson.h"
 #include "config/JsonEncoding.h"
-#include "config/OwnerOnlyFile.h"
+#include "config/SavedFile.h"
 
 namespace norvane::cli {
 

@@ -2,7 +2,7 @@
 
 #include "CliSession.h"
 #include "ConfigFiles.h"
-#include "files/ReceivedFile.h"
+#include "config/SavedFile.h"
 #include "protocol/CommandFormat.h"
 #include "protocol/DumpOperations.h"
 
@@ -65,7 +65,7 @@ int fetch(CliSession& session, const QCommandLineParser& arguments, const QStrin
         return static_cast<int>(result);
     }
     QString error;
-    if (!SaveReceivedFile(target, request.contents, error)) {
+    if (!SaveWholeFile(target, request.contents, error)) {
         session.err << "norvane-cli: " << error << Qt::endl;
         return kExitCannotWrite;
     }

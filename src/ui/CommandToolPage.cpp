@@ -5,13 +5,13 @@
 #include "RadioGroup.h"
 #include "UserPrompts.h"
 #include "config/BoundedFile.h"
+#include "config/SavedFile.h"
 #include "files/DownloadRequest.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -172,11 +172,9 @@ void CommandToolPage::ButtonSaveFileClick()
     const QString path = m_runner.prompts().chooseSaveFile(QString::fromLatin1(kAllFilesFilter), QString());
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit())
-        return;
-    m_runner.prompts().showMessage(MessageKind::Error,
-                                   QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
+    QString error;
+    if (!SaveWholeFile(path, *bytes, error))
+        m_runner.prompts().showMessage(MessageKind::Error, QStringLiteral("Cannot save ") + error);
 }
 
 void CommandToolPage::ButtonSendFileClick()

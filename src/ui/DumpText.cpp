@@ -4,7 +4,7 @@
 #include "TFormDumpTextSetup.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
-#include "files/ReceivedFile.h"
+#include "config/SavedFile.h"
 #include "protocol/DumpOperations.h"
 
 namespace norvane::ui {
@@ -38,7 +38,7 @@ void DumpText(OperationRunner& runner)
         return;
     // The user chose where the dump goes: a save that failed must not pass for one that worked.
     QString error;
-    if (!SaveReceivedFile(path, file.contents, error))
+    if (!SaveWholeFile(path, file.contents, error))
         runner.prompts().showMessage(MessageKind::Error, QStringLiteral("Cannot save %1").arg(error));
 }
 

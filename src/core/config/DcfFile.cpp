@@ -4,7 +4,7 @@
 #include "config/ConfigFaults.h"
 #include "config/ConfigLayout.h"
 #include "config/LittleEndian.h"
-#include "config/OwnerOnlyFile.h"
+#include "config/SavedFile.h"
 
 #include <QBuffer>
 #include <QIODevice>
