@@ -25,7 +25,8 @@ QString ToolHelp(const CliCommands& commands)
         "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an input file that cannot be read or\n"
         "parsed, 73 for an output file that cannot be written, 77 when the printer's password is missing\n"
         "or wrong. Texts from the printer are printed with control bytes and backslashes as \\xNN.\n"
-        "norvane-cli COMMAND --help shows a command's own usage and options.\n\n");
+        "norvane-cli COMMAND --help shows a command's own usage and options; norvane-cli --version the\n"
+        "tool's version.\n\n");
     text += QStringLiteral("LINK (before the command, or after it; default --usb):\n") + OptionsHelp(LinkOptions());
     text += QStringLiteral("\nCOMMAND:\n");
     constexpr qsizetype kUsageWidth = 27;

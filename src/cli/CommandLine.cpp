@@ -26,6 +26,11 @@ QCommandLineOption HelpOption()
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help"));
 }
 
+QCommandLineOption VersionOption()
+{
+    return QCommandLineOption(QStringLiteral("version"), QStringLiteral("show the program's version"));
+}
+
 CommandLineCheck ParseCommandLine(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
                                   const QStringList& arguments)
 {

@@ -11,6 +11,9 @@ namespace norvane::cli {
 /// "-h, --help": the tool's and every command's.
 QCommandLineOption HelpOption();
 
+/// "--version": the tool's own, before a command.
+QCommandLineOption VersionOption();
+
 /// What parsing one command line found beyond the parser's values.
 struct CommandLineCheck
 {

@@ -8,6 +8,7 @@
 #include "TerminalProgress.h"
 #include "link/SystemTransportOpener.h"
 
+#include <QCoreApplication>
 #include <unistd.h>
 
 namespace norvane::cli {
@@ -35,9 +36,14 @@ int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice*
     toolParser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     toolParser.addOptions(linkOptions);
     toolParser.addOption(HelpOption());
+    toolParser.addOption(VersionOption());
     const CommandLineCheck toolCheck = ParseCommandLine(toolParser, linkOptions, arguments);
     if (toolCheck.helpAsked) {
         out << ToolHelp(commands);
+        return 0;
+    }
+    if (toolCheck.error.isEmpty() && toolParser.isSet(VersionOption())) {
+        out << "norvane-cli " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
     LinkChoice choice;

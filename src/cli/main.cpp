@@ -10,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
     QFile in;

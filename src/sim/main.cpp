@@ -38,12 +38,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("norvane-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A virtual printer. Prints the TCP port on its first line (with --tcp), then \"pty PATH\" and\n"
                        "\"usb DIR\" lines, then each command it accepts. Runs until interrupted."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("tcp"), QStringLiteral("Listen on 127.0.0.1:PORT (0: any free port)."), QStringLiteral("PORT")},
         {QStringLiteral("pty"), QStringLiteral("Serve a pseudo-terminal (a serial or parallel port).")},

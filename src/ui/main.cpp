@@ -11,16 +11,35 @@
 using namespace norvane;
 using namespace norvane::ui;
 
+namespace {
+
+/// --help and --version print and leave, so they need no display (a terminal over ssh, help2man).
+bool AsksOnlyForInformation(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--help" || argument == "-h" || argument == "-?" || argument == "--version" || argument == "-v")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (AsksOnlyForInformation(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     NorvaneApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvane-config"));
+    QApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The Norvane Configuration Utility. The options are for development and the demo, with the virtual\n"
         "printer norvane-sim; the program itself starts with every setting at its default."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption usbRoot(
         QStringLiteral("usb-root"),
         QStringLiteral("Look for USB printers under DIR/sys and DIR/dev (what norvane-sim --usb DIR serves)."),
