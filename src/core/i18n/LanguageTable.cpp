@@ -62,7 +62,8 @@ std::optional<LanguageRows> ParseLanguageTable(QByteArrayView data, QString& err
         const QList<QStringView> fields = lines[lineIndex].split(u'\t');
         const int row = static_cast<int>(rows.size());
         if (fields.size() != kUiLanguageCount + 1 || fields[0] != QString::number(row)) {
-            error = QStringLiteral("line %1 is not row %2 with %3 texts").arg(lineIndex + 1).arg(row).arg(kUiLanguageCount);
+            error =
+                QStringLiteral("line %1 is not row %2 with %3 texts").arg(lineIndex + 1).arg(row).arg(kUiLanguageCount);
             return std::nullopt;
         }
         QStringList texts;

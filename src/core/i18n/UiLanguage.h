@@ -9,7 +9,8 @@
 namespace norvane {
 
 /// The interface languages, in the order of the language list and of the table's columns.
-enum class UiLanguage : int {
+enum class UiLanguage : int
+{
     English,
     TraditionalChinese,
     SimplifiedChinese,

@@ -38,8 +38,8 @@ TEST(LanguageTable, EnglishColumnAndLanguageNamesAreExact)
     EXPECT_EQ(Text(263, UiLanguage::English), "Do you want to setup the module?");
 
     // Each language's own name, as the list shows it while that language is current.
-    const char* const ownNames[] = {"English",  "繁體中文", "简体中文", "日本語",  "Español",
-                                    "Português", "Deutsch",  "Français", "Italiano", "Русский",
+    const char* const ownNames[] = {"English",   "繁體中文", "简体中文", "日本語",    "Español",
+                                    "Português", "Deutsch",  "Français", "Italiano",  "Русский",
                                     "Polski",    "Lietuvių", "Cestina",  "Українська"};
     for (int index = 0; index < kUiLanguageCount; ++index)
         EXPECT_EQ(Text(10 + index, UiLanguageAt(index)), QString::fromUtf8(ownNames[index])) << index;
@@ -119,7 +119,8 @@ TEST(LanguageTableFile, RefusesWhatIsNotATable)
         << "a missing language";
     EXPECT_FALSE(ParseLanguageTable(header + "0\t" + QByteArray("\tx").repeated(kUiLanguageCount - 1) + "\n", error))
         << "an empty text";
-    EXPECT_FALSE(ParseLanguageTable(header + "0\t\xC3" + QByteArray("\tx").repeated(kUiLanguageCount - 1) + "\n", error))
+    EXPECT_FALSE(
+        ParseLanguageTable(header + "0\t\xC3" + QByteArray("\tx").repeated(kUiLanguageCount - 1) + "\n", error))
         << "a cut UTF-8 sequence";
 }
 
@@ -140,12 +141,18 @@ TEST(DefaultLanguage, FollowsTheLocale)
         const char* locale;
         UiLanguage language;
     } cases[] = {
-        {"zh_TW", UiLanguage::TraditionalChinese}, {"zh_CN", UiLanguage::SimplifiedChinese},
-        {"zh_HK", UiLanguage::English},            {"zh_SG", UiLanguage::English},
-        {"ja_JP", UiLanguage::Japanese},           {"pt_BR", UiLanguage::Portuguese},
-        {"cs_CZ", UiLanguage::Czech},              {"en_US", UiLanguage::English},
-        {"sv_SE", UiLanguage::English},            {"uk_UA", UiLanguage::Ukrainian},
-        {"lt_LT", UiLanguage::Lithuanian},         {"de_AT", UiLanguage::German},
+        {"zh_TW", UiLanguage::TraditionalChinese},
+        {"zh_CN", UiLanguage::SimplifiedChinese},
+        {"zh_HK", UiLanguage::English},
+        {"zh_SG", UiLanguage::English},
+        {"ja_JP", UiLanguage::Japanese},
+        {"pt_BR", UiLanguage::Portuguese},
+        {"cs_CZ", UiLanguage::Czech},
+        {"en_US", UiLanguage::English},
+        {"sv_SE", UiLanguage::English},
+        {"uk_UA", UiLanguage::Ukrainian},
+        {"lt_LT", UiLanguage::Lithuanian},
+        {"de_AT", UiLanguage::German},
     };
     for (const auto& entry : cases)
         EXPECT_EQ(DefaultLanguage(QLocale(QString::fromLatin1(entry.locale))), entry.language) << entry.locale;
