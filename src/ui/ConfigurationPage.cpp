@@ -1,5 +1,7 @@
 #include "ConfigurationPage.h"
 
+#include "CurrentLanguage.h"
+
 #include "BluetoothTab.h"
 #include "CommonTab.h"
 #include "DEmulationTab.h"
@@ -225,7 +227,7 @@ void ConfigurationPage::LoadConfigFile()
     // The unit first, so the lengths are shown in the unit they were saved in; a unit other than the two
     // counts as mm, as the unit choice takes an index past its last item for the last item.
     m_unitChoice.setItemIndex(static_cast<int>(contents.unit == LengthUnit::Inch ? LengthUnit::Inch : LengthUnit::Mm));
-    m_printerStatus.setText(StatusText(contents.status));
+    m_printerStatus.setText(TranslatedStatus(StatusText(contents.status)));
     ShowConfig(contents.config);
 }
 

@@ -44,6 +44,8 @@ public:
     void setReadEnabled(bool enabled);
     /// After a printer reset the wireless module's settings must be read again before they are written.
     void lockWirelessAfterReset();
+    /// Shows the selected unit's name, in the unit choice's current language, beside every length.
+    void RadioGroupUnitClick();
 
 private:
     void buildButtons(QBoxLayout& layout);
@@ -56,7 +58,6 @@ private:
     void ButtonConfigSetClick();
     void SaveConfigFile();
     void LoadConfigFile();
-    void RadioGroupUnitClick();
     void PageControl2Change();
 
     OperationRunner& m_runner;

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 
 namespace norvane::ui {
@@ -63,6 +65,23 @@ QComboBox* NewList(const char* name, const QStringList& items)
     return list;
 }
 
+void FitListToItems(QComboBox& list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.editable = list.isEditable();
+    option.frame = list.hasFrame();
+    option.subControls = QStyle::SC_All;
+    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+    // The arrow and the frame take the same room whatever the width; the item is drawn a pixel in from each
+    // side of the field.
+    const int chrome = option.rect.width() - field.width() + 2;
+    int widest = 0;
+    for (int item = 0; item < list.count(); ++item)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.itemText(item)));
+    list.setMinimumWidth(std::max(list.minimumWidth(), widest + chrome));
+}
+
 FormColumn::FormColumn(QGridLayout& grid, int index) : m_grid(grid), m_column(index * kGridColumnsPerColumn)
 {
     if (index > 0)
@@ -72,9 +91,15 @@ FormColumn::FormColumn(QGridLayout& grid, int index) : m_grid(grid), m_column(in
 void FormColumn::addRow(QLabel* caption, QWidget* control, QWidget* beside)
 {
     m_grid.addWidget(caption, m_row, m_column);
-    // A list whose longest item is wider than the column's controls gets the room to show it whole.
-    const auto* list = qobject_cast<QComboBox*>(control);
-    control->setFixedWidth(list ? std::max(kControlWidth, list->sizeHint().width()) : kControlWidth);
+    // A list whose longest item is wider than the column's controls gets the room to show it whole, in
+    // whichever language its items are.
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->setMinimumWidth(kControlWidth);
+        FitListToItems(*list);
+        list->setSizePolicy(QSizePolicy::Fixed, list->sizePolicy().verticalPolicy());
+    } else {
+        control->setFixedWidth(kControlWidth);
+    }
     m_grid.addWidget(control, m_row, m_column + 1);
     if (beside) {
         if (!qobject_cast<QLabel*>(beside))

@@ -54,6 +54,9 @@ QLineEdit* NewEdit(const char* name, int maxLength = 0);
 QLineEdit* NewReadOnlyEdit(const char* name);
 /// A drop-down list without free text.
 QComboBox* NewList(const char* name, const QStringList& items);
+/// Widens `list` so that its longest item shows whole; never narrows it, so a list that once held the items of
+/// a wider language keeps their width.
+void FitListToItems(QComboBox& list);
 
 /// Rows of a caption, a control and an optional widget beside it (a unit, a hint, a second value) in
 /// three columns of a grid, so that the controls of a tab line up. Controls get one fixed width, lists

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "i18n/UiLanguage.h"
 #include "link/LinkTimeouts.h"
 #include "link/Transport.h"
 
 #include <QRect>
 #include <memory>
+#include <optional>
 
 namespace norvane::ui {
 
@@ -16,6 +18,8 @@ struct MainWindowEnvironment
     LinkTimeouts timeouts;
     /// The screen the window fits itself to and centres on; a null rectangle means the primary screen.
     QRect screen;
+    /// The interface language to start in; none means the one of the system's locale.
+    std::optional<UiLanguage> language;
 };
 
 } // namespace norvane::ui

@@ -42,4 +42,10 @@ QString RadioGroup::itemText(int index) const
     return button ? button->text() : QString();
 }
 
+void RadioGroup::setItemText(int index, const QString& text)
+{
+    if (QAbstractButton* button = m_buttons.button(index))
+        button->setText(text);
+}
+
 } // namespace norvane::ui

@@ -19,6 +19,7 @@ public:
     /// A negative index selects nothing; an index past the last item selects the last one.
     void setItemIndex(int index);
     QString itemText(int index) const;
+    void setItemText(int index, const QString& text);
 
 signals:
     /// An item became selected, by the user or by `setItemIndex`.

@@ -1,7 +1,9 @@
 #include "TFormDumpTextSetup.h"
 
+#include "CurrentLanguage.h"
 #include "DialogButtons.h"
 #include "ItemText.h"
+#include "LanguageRows.h"
 #include "RadioGroup.h"
 #include "UserPrompts.h"
 #include "protocol/DumpOperations.h"
@@ -12,6 +14,22 @@
 #include <QVBoxLayout>
 
 namespace norvane::ui {
+
+namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kDumpRows[] = {
+    {"FormDumpTextSetup", 254},
+    {"RadioGroupDumpMode", 254},
+    {"RadioGroupDumpMode", 255, 0},
+    {"RadioGroupDumpMode", 256, 1},
+    {"RadioGroupDumpMode", 257, 2},
+    {"LabelFileName", 154},
+    {"ButtonOK", 0},
+    {"ButtonCancel", 2},
+};
+
+} // namespace
 
 TFormDumpTextSetup::TFormDumpTextSetup(DumpRequest& request, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -45,6 +63,7 @@ TFormDumpTextSetup::TFormDumpTextSetup(DumpRequest& request, UserPrompts& prompt
     layout->addLayout(nameRow);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kDumpRows, CurrentLanguage());
 
     m_radioGroupDumpMode->setItemIndex(m_request.mode);
     showMode(m_request.mode);

@@ -1,6 +1,8 @@
 #include "TFormLPTSetup.h"
 
+#include "CurrentLanguage.h"
 #include "DialogButtons.h"
+#include "LanguageRows.h"
 #include "PortNumber.h"
 #include "link/DevicePaths.h"
 
@@ -13,8 +15,15 @@
 namespace norvane::ui {
 
 namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kLptRows[] = {
+    {"ButtonCancel", 2},
+    {"ButtonSet", 4},
+};
+
 constexpr int kLptPortCount = 4;
-}
+} // namespace
 
 TFormLPTSetup::TFormLPTSetup(ParallelLinkSettings& record, QWidget* parent)
     : QDialog(parent), m_record(record), m_comboBoxLPT(new QComboBox), m_labelLptDevice(new QLabel)
@@ -42,6 +51,7 @@ TFormLPTSetup::TFormLPTSetup(ParallelLinkSettings& record, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kLptRows, CurrentLanguage());
     ComboBoxLPTChange();
 
     connect(m_comboBoxLPT, &QComboBox::currentIndexChanged, this, &TFormLPTSetup::ComboBoxLPTChange);

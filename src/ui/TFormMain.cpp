@@ -4,9 +4,11 @@
 #include "ClockSetup.h"
 #include "CommandToolPage.h"
 #include "ConfigurationPage.h"
+#include "CurrentLanguage.h"
 #include "DumpText.h"
 #include "FileManagerPage.h"
 #include "FormControls.h"
+#include "MainWindowLanguage.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
@@ -47,31 +49,14 @@ constexpr int kTopRowHeight = 48;
 /// Inside the row's groups, below their titles: little enough room at the bottom for a list or a button to keep
 /// its full height.
 constexpr QMargins kTopGroupMargins{6, 0, 6, 2};
-constexpr int kTopRowWidth = 600;
 constexpr int kContentMargin = 4;
+constexpr int kTopRowGap = 8;
 constexpr int kFunctionColumnWidth = 196;
 constexpr int kScrollBarWidth = 20;
 constexpr int kScrollRange = 100;
 /// Screens lower than this get a window 100 pixels lower, with the scroll bar to reach the rest.
 constexpr int kSmallScreenHeight = 768;
 constexpr int kClockIntervalMs = 1000;
-
-const char* const kLanguageNames[] = {
-    "English",
-    "Traditional Chinese",
-    "Simplified Chinese",
-    "Japanese",
-    "Spanish",
-    "Portuguese",
-    "German",
-    "French",
-    "Italian",
-    "Russian",
-    "Polish",
-    "Lithuanian",
-    "Czech",
-    "Ukrainian",
-};
 
 QLabel* addPanel(QStatusBar& bar, const char* name, int width, int stretch = 0)
 {
@@ -103,11 +88,15 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
     setCentralWidget(content);
     buildStatusBar();
 
+    fitToLanguages();
     fitToScreen(*content);
     m_pageControl1->setCurrentIndex(0);
     ClearConfig(m_config);
     m_configurationPage->ShowConfig(m_config);
     showLinkDisplay();
+    SetCurrentLanguage(environment.language.value_or(DefaultLanguage(QLocale::system())));
+    m_comboBoxLanguage->setCurrentIndex(static_cast<int>(CurrentLanguage()));
+    applyLanguage(CurrentLanguage());
     firstContact();
 }
 
@@ -119,11 +108,13 @@ QWidget* TFormMain::buildContent()
     buildTopRow(*content);
 
     m_pageControl1 = Named<QTabWidget>("PageControl1", content);
+    // Every page caption stays in sight, so the pages' room below includes the captions' widths.
+    m_pageControl1->setUsesScrollButtons(false);
+    m_pageControl1->setElideMode(Qt::ElideNone);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
     m_pageControl1->addTab(new FileManagerPage(m_runner, m_fontChoice), QStringLiteral("File Manager"));
     m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(new CommandToolPage(m_runner), QStringLiteral("Command Tool"));
-    m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
 
     m_scrollBar1 = Named<QScrollBar>("ScrollBar1", Qt::Vertical, content);
     m_scrollBar1->setRange(0, kScrollRange);
@@ -134,23 +125,22 @@ QWidget* TFormMain::buildContent()
 void TFormMain::buildTopRow(QWidget& content)
 {
     m_groupBoxLanguage = Named<QGroupBox>("GroupBoxLanguage", QStringLiteral("Language"), &content);
-    m_groupBoxLanguage->setGeometry(4, 0, 200, kTopRowHeight);
-    auto* comboBoxLanguage = Named<QComboBox>("ComboBoxLanguage");
-    for (const char* name : kLanguageNames)
-        comboBoxLanguage->addItem(QLatin1StringView(name));
+    m_comboBoxLanguage = Named<QComboBox>("ComboBoxLanguage");
+    m_comboBoxLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int index = 0; index < kUiLanguageCount; ++index)
+        m_comboBoxLanguage->addItem(QString());
     auto* languageLayout = new QHBoxLayout(m_groupBoxLanguage);
     languageLayout->setContentsMargins(kTopGroupMargins);
-    languageLayout->addWidget(comboBoxLanguage);
+    languageLayout->addWidget(m_comboBoxLanguage);
+    connect(m_comboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxLanguageChange);
 
     m_radioGroupUnit =
         Named<RadioGroup>("RadioGroupUnit", QStringLiteral("Unit"),
                           QStringList{QStringLiteral("inch"), QStringLiteral("mm")}, Qt::Horizontal, &content);
-    m_radioGroupUnit->setGeometry(212, 0, 140, kTopRowHeight);
     m_radioGroupUnit->layout()->setContentsMargins(8, 0, 6, 4);
     m_radioGroupUnit->setItemIndex(0);
 
     m_groupBoxInterFace = Named<QGroupBox>("GroupBoxInterFace", QStringLiteral("Interface"), &content);
-    m_groupBoxInterFace->setGeometry(360, 0, 240, kTopRowHeight);
     m_comboBoxInterFace = Named<QComboBox>("ComboBoxInterFace");
     m_comboBoxInterFace->addItems(
         {QStringLiteral("USB"), QStringLiteral("COM"), QStringLiteral("LPT"), QStringLiteral("ETHERNET")});
@@ -169,7 +159,7 @@ QWidget* TFormMain::buildPrinterConfigurationPage()
     auto* page = Named<QWidget>("TabSheet1");
     auto* functions = new QVBoxLayout;
     for (QGroupBox* group : {buildPrinterStatus(*page), buildPrinterFunction(*page)}) {
-        group->setFixedWidth(kFunctionColumnWidth);
+        group->setMinimumWidth(kFunctionColumnWidth);
         functions->addWidget(group);
     }
     functions->addStretch();
@@ -252,7 +242,7 @@ void TFormMain::buildStatusBar()
 void TFormMain::fitToScreen(QWidget& content)
 {
     const QRect pages = m_pageControl1->geometry();
-    const int contentWidth = std::max(kTopRowWidth, pages.right() + 1) + kContentMargin;
+    const int contentWidth = std::max(m_groupBoxInterFace->geometry().right(), pages.right()) + 1 + kContentMargin;
     QSize size(contentWidth + kScrollBarWidth, pages.bottom() + 1 + kContentMargin);
     if (m_screen.height() < kSmallScreenHeight) {
         size.rheight() -= kScrollRange;
@@ -265,6 +255,43 @@ void TFormMain::fitToScreen(QWidget& content)
     content.setFixedSize(size);
     setFixedSize(sizeHint());
     CentreOnScreen(*this, m_screen);
+}
+
+void TFormMain::fitToLanguages()
+{
+    // The window keeps one size whatever the language, so every language's texts must have room in it.
+    QSize pages = m_pageControl1->minimumSizeHint();
+    int topWidths[3] = {};
+    QWidget* const topRow[3] = {m_groupBoxLanguage, m_radioGroupUnit, m_groupBoxInterFace};
+    // The lists keep the width of their widest language, which is known once every language was applied.
+    for (int index = 0; index < kUiLanguageCount; ++index)
+        applyLanguage(UiLanguageAt(index));
+    for (int index = 0; index < kUiLanguageCount; ++index) {
+        applyLanguage(UiLanguageAt(index));
+        // Controls not shown yet leave the sizes their layouts keep for them as they were.
+        for (QWidget* widget : findChildren<QWidget*>())
+            widget->updateGeometry();
+        for (QLayout* layout : findChildren<QLayout*>())
+            layout->invalidate();
+        pages = pages.expandedTo(m_pageControl1->minimumSizeHint());
+        for (int group = 0; group < 3; ++group)
+            topWidths[group] = std::max(topWidths[group], topRow[group]->sizeHint().width());
+    }
+    int left = kContentMargin;
+    for (int group = 0; group < 3; ++group) {
+        topRow[group]->setGeometry(left, 0, topWidths[group], kTopRowHeight);
+        left += topWidths[group] + kTopRowGap;
+    }
+    m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), pages));
+}
+
+void TFormMain::applyLanguage(UiLanguage language)
+{
+    ApplyLanguageRows(*this, MainWindowLanguageRows(), language);
+    for (QComboBox* list : findChildren<QComboBox*>())
+        FitListToItems(*list);
+    m_editPrinterStatus->clear();
+    m_configurationPage->RadioGroupUnitClick();
 }
 
 void TFormMain::showLinkDisplay()
@@ -292,6 +319,12 @@ void TFormMain::firstContact()
 InterfaceKind TFormMain::currentKind() const
 {
     return static_cast<InterfaceKind>(m_comboBoxInterFace->currentIndex());
+}
+
+void TFormMain::ComboBoxLanguageChange()
+{
+    SetCurrentLanguage(UiLanguageAt(m_comboBoxLanguage->currentIndex()));
+    applyLanguage(CurrentLanguage());
 }
 
 void TFormMain::ComboBoxInterFaceChange()
@@ -326,7 +359,7 @@ void TFormMain::ButtonInterFaceClick()
 void TFormMain::ButtonGetStatusClick()
 {
     if (m_runner.RunOperation<OperationCode::ReadStatus>(m_statusFlags) == ResultCode::Success)
-        m_editPrinterStatus->setText(StatusText(m_statusFlags));
+        m_editPrinterStatus->setText(TranslatedStatus(StatusText(m_statusFlags)));
 }
 
 void TFormMain::ButtonInitialClick()

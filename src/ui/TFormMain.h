@@ -5,6 +5,7 @@
 #include "OperationRunner.h"
 #include "TFormProcess.h"
 #include "config/PrinterConfig.h"
+#include "i18n/UiLanguage.h"
 #include "link/LinkLayer.h"
 #include "link/LinkSettings.h"
 #include "link/Progress.h"
@@ -54,11 +55,14 @@ private:
     QGroupBox* buildPrinterStatus(QWidget& page);
     QGroupBox* buildPrinterFunction(QWidget& page);
     void buildStatusBar();
+    void fitToLanguages();
+    void applyLanguage(UiLanguage language);
     void fitToScreen(QWidget& content);
     void showLinkDisplay();
     void firstContact();
     InterfaceKind currentKind() const;
 
+    void ComboBoxLanguageChange();
     void ComboBoxInterFaceChange();
     void ButtonInterFaceClick();
     void ButtonGetStatusClick();
@@ -91,6 +95,7 @@ private:
     FontChoice m_fontChoice{m_prompts};
 
     QGroupBox* m_groupBoxLanguage = nullptr;
+    QComboBox* m_comboBoxLanguage = nullptr;
     RadioGroup* m_radioGroupUnit = nullptr;
     QGroupBox* m_groupBoxInterFace = nullptr;
     QComboBox* m_comboBoxInterFace = nullptr;

@@ -1,6 +1,8 @@
 #include "TFormPassword.h"
 
+#include "CurrentLanguage.h"
 #include "DialogButtons.h"
+#include "LanguageRows.h"
 #include "UserPrompts.h"
 
 #include <QLineEdit>
@@ -8,6 +10,17 @@
 #include <QVBoxLayout>
 
 namespace norvane::ui {
+
+namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kPasswordRows[] = {
+    {"FormPassword", 261},
+    {"ButtonOK", 0},
+    {"ButtonCancel", 2},
+};
+
+} // namespace
 
 TFormPassword::TFormPassword(PasswordRecord& record, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_record(record), m_prompts(prompts),
@@ -24,6 +37,7 @@ TFormPassword::TFormPassword(PasswordRecord& record, UserPrompts& prompts, QWidg
     layout->addWidget(m_editPassword);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kPasswordRows, CurrentLanguage());
 
     connect(ok, &QPushButton::clicked, this, &TFormPassword::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &TFormPassword::ButtonCancelClick);

@@ -1,7 +1,9 @@
 #include "TFormPasswordSetup.h"
 
+#include "CurrentLanguage.h"
 #include "DialogButtons.h"
 #include "ItemText.h"
+#include "LanguageRows.h"
 #include "UserPrompts.h"
 #include "protocol/PrinterPassword.h"
 
@@ -14,6 +16,12 @@
 namespace norvane::ui {
 
 namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kPasswordSetupRows[] = {
+    {"FormPasswordSetup", 258}, {"LabelOldPassword", 259}, {"LabelNewPassword", 260}, {"ButtonOK", 0},
+    {"ButtonCancel", 2},
+};
 
 QLineEdit* addEdit(QFormLayout& form, const char* labelName, const QString& labelText, const char* editName)
 {
@@ -46,6 +54,7 @@ TFormPasswordSetup::TFormPasswordSetup(PasswordRecord& record, UserPrompts& prom
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kPasswordSetupRows, CurrentLanguage());
 
     connect(ok, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonCancelClick);

@@ -1,6 +1,8 @@
 #include "TFormRTCSetup.h"
 
+#include "CurrentLanguage.h"
 #include "FormControls.h"
+#include "LanguageRows.h"
 #include "UserPrompts.h"
 #include "config/LengthUnits.h"
 
@@ -32,6 +34,11 @@ const ClockField kFields[] = {
     {"LabelHour", "Hour", "EditHour", 3, &ClockSetting::hour},
     {"LabelMinute", "Minute", "EditMinute", 3, &ClockSetting::minute},
     {"LabelSecond", "Second", "EditSecond", 3, &ClockSetting::second},
+};
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kClockRows[] = {
+    {"FormRTCSetup", 37}, {"LabelYear", 247},   {"LabelMonth", 248},       {"LabelDate", 249}, {"LabelHour", 250},
+    {"LabelMinute", 251}, {"LabelSecond", 252}, {"ButtonSetSysTime", 253}, {"ButtonSet", 4},   {"ButtonCancel", 2},
 };
 constexpr int kFieldsPerRow = 3;
 constexpr int kEditWidth = 64;
@@ -72,6 +79,7 @@ TFormRTCSetup::TFormRTCSetup(ClockSetting& clock, UserPrompts& prompts, QWidget*
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kClockRows, CurrentLanguage());
 
     connect(buttonSetSysTime, &QPushButton::clicked, this, &TFormRTCSetup::ButtonSetSysTimeClick);
     connect(buttonSet, &QPushButton::clicked, this, &TFormRTCSetup::ButtonSetClick);

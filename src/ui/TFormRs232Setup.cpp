@@ -1,6 +1,8 @@
 #include "TFormRs232Setup.h"
 
+#include "CurrentLanguage.h"
 #include "DialogButtons.h"
+#include "LanguageRows.h"
 #include "PortNumber.h"
 #include "link/DevicePaths.h"
 
@@ -13,6 +15,13 @@
 namespace norvane::ui {
 
 namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kRs232Rows[] = {
+    {"ButtonCancel", 2},    {"ButtonSet", 4},          {"LabelBaudRate", 131},
+    {"LabelDataBits", 132}, {"LabelParityCheck", 133}, {"LabelStopBits", 134},
+    {"LabelComPort", 200},  {"LabelHardwareS", 201},   {"LabelSoftwareS", 202},
+};
 
 constexpr int kComPortCount = 30;
 
@@ -72,6 +81,7 @@ TFormRs232Setup::TFormRs232Setup(SerialLinkSettings& record, QWidget* parent) : 
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyLanguageRows(*this, kRs232Rows, CurrentLanguage());
 
     m_comboBoxComPort->setCurrentIndex(PortItemIndex(record.portName, kComPortCount));
     m_comboBoxBaudRate->setCurrentIndex(record.baudRate);

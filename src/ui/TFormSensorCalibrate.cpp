@@ -1,6 +1,8 @@
 #include "TFormSensorCalibrate.h"
 
+#include "CurrentLanguage.h"
 #include "FormControls.h"
+#include "LanguageRows.h"
 #include "RadioGroup.h"
 #include "SensorChart.h"
 #include "UserPrompts.h"
@@ -21,6 +23,39 @@
 namespace norvane::ui {
 
 namespace {
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kSensorRows[] = {
+    {"FormSensorCalibrate", 35},
+    {"RadioGroupMediaType", 237},
+    {"RadioGroupMediaType", 238, 0},
+    {"RadioGroupMediaType", 239, 1},
+    {"RadioGroupMediaType", 240, 2},
+    {"RadioGroupMediaType", 241, 3},
+    {"GroupBoxAutoCali", 225},
+    {"LabelPaperHeight", 226},
+    {"LabelGap", 227},
+    {"ButtonCalib", 228},
+    {"GroupBoxManualCalib", 229},
+    {"LabelInten", 230},
+    {"LabelThresholdValue", 231},
+    {"LabelReadIntension", 232},
+    {"LabelCurrent", 233},
+    {"LabelPaperReading", 234},
+    {"LabelGapReading", 235},
+    {"ButtonManualCalibration", 236},
+    {"ButtonSet", 4},
+    {"ButtonCancel", 2},
+};
+
+// Rows of the guided measurement's texts.
+constexpr int kNextRow = 1;
+constexpr int kCalibrateRow = 236;
+constexpr int kPutLinerRow = 242;
+constexpr int kPutBlackMarkRow = 243;
+constexpr int kPutLabelRow = 244;
+constexpr int kCompleteRow = 245;
+constexpr int kCannotCalibrateRow = 246;
 
 constexpr int kPollMs = 500;
 constexpr int kIntensityItems = 16;
@@ -123,6 +158,7 @@ TFormSensorCalibrate::TFormSensorCalibrate(SensorCalibration& record, CommandDis
     layout->addLayout(top);
     layout->addWidget(groupManual);
     layout->addLayout(bottom);
+    ApplyLanguageRows(*this, kSensorRows, CurrentLanguage());
 
     connect(buttonCalib, &QPushButton::clicked, this, &TFormSensorCalibrate::ButtonCalibClick);
     connect(m_buttonSet, &QPushButton::clicked, this, &TFormSensorCalibrate::ButtonSetClick);
@@ -194,7 +230,7 @@ void TFormSensorCalibrate::ButtonManualCalibrationClick()
 {
     const std::int32_t media = m_radioGroupMediaType->itemIndex();
     if (media == MediaAutoSelection) {
-        m_prompts.showMessage(MessageKind::Information, QStringLiteral("Can't calibration"));
+        m_prompts.showMessage(MessageKind::Information, Translated(kCannotCalibrateRow));
         return;
     }
     if (media == MediaContinuous) {
@@ -207,7 +243,7 @@ void TFormSensorCalibrate::ButtonManualCalibrationClick()
         m_timer1->stop();
         m_first = m_live;
         m_chart->setSamples(m_first.values, {});
-        m_labelMessage->setText(QStringLiteral("Put label please"));
+        m_labelMessage->setText(Translated(kPutLabelRow));
         m_timer1->start();
         m_step = 2;
     } else {
@@ -224,7 +260,7 @@ void TFormSensorCalibrate::measureContinuous()
     m_chart->setSamples(m_first.values, {});
     const auto choice = ChooseForContinuous(m_first.values);
     if (!choice) {
-        m_prompts.showMessage(MessageKind::Information, QStringLiteral("Can't calibration"));
+        m_prompts.showMessage(MessageKind::Information, Translated(kCannotCalibrateRow));
         return;
     }
     m_editInten->setText(QString::number(choice->intensity));
@@ -248,12 +284,11 @@ void TFormSensorCalibrate::takeFirstSample(std::int32_t media)
         m_comboBoxSnesorInt->addItem(QString::number(i));
     m_comboBoxSnesorInt->setCurrentIndex(chosen);
     m_chart->setSamples(m_first.values, {});
-    m_labelMessage->setText(media == MediaGap ? QStringLiteral("Put linner please")
-                                              : QStringLiteral("Put black mark please"));
+    m_labelMessage->setText(media == MediaGap ? Translated(kPutLinerRow) : Translated(kPutBlackMarkRow));
     m_labelMessage->show();
     m_live = m_first;
     m_live.sensorKind = media;
-    m_buttonManualCalibration->setText(QStringLiteral("Next"));
+    m_buttonManualCalibration->setText(Translated(kNextRow));
     m_timer1->start();
     m_step = 1;
 }
@@ -262,16 +297,16 @@ void TFormSensorCalibrate::finishMeasurement()
 {
     m_timer1->stop();
     m_second = m_live;
-    m_buttonManualCalibration->setText(QStringLiteral("Calibrate"));
+    m_buttonManualCalibration->setText(Translated(kCalibrateRow));
     m_chart->setSamples(m_first.values, m_second.values);
     const auto choice = ChooseFromTwoSamples(m_first.values, m_second.values);
     if (!choice) {
         m_labelMessage->hide();
-        m_prompts.showMessage(MessageKind::Information, QStringLiteral("Can't calibration"));
+        m_prompts.showMessage(MessageKind::Information, Translated(kCannotCalibrateRow));
     } else {
         m_editReference->setText(QString::number(choice->threshold));
         m_editInten->setText(QString::number(choice->intensity));
-        m_labelMessage->setText(QStringLiteral("Calibration is complete"));
+        m_labelMessage->setText(Translated(kCompleteRow));
         m_labelLabelValue->setText(QString::number(choice->labelReading));
         m_labelGapValue->setText(QString::number(choice->gapReading));
         showResultLabels(true);

@@ -3,6 +3,7 @@
 #include "MessageBoxPrompts.h"
 #include "NorvaneApplication.h"
 #include "TFormMain.h"
+#include "i18n/UiLanguage.h"
 #include "link/SystemTransportOpener.h"
 
 #include <QCommandLineParser>
@@ -47,7 +48,11 @@ int main(int argc, char** argv)
     const QCommandLineOption net(QStringLiteral("net"),
                                  QStringLiteral("Preset the ETHERNET interface's host and port (default 9100)."),
                                  QStringLiteral("HOST:PORT"));
-    parser.addOptions({usbRoot, net});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Start in this interface language instead of the system's: %1.")
+                                          .arg(LanguageCodes().join(u", ")),
+                                      QStringLiteral("CODE"));
+    parser.addOptions({usbRoot, net, language});
     parser.process(app);
 
     EthernetLinkSettings ethernet;
@@ -57,6 +62,14 @@ int main(int argc, char** argv)
     }
 
     MainWindowEnvironment environment;
+    if (parser.isSet(language)) {
+        environment.language = LanguageFromCode(parser.value(language));
+        if (!environment.language) {
+            std::fprintf(stderr, "norvane-config: --language takes one of %s, not %s\n",
+                         qPrintable(LanguageCodes().join(u", ")), qPrintable(parser.value(language)));
+            return 64;
+        }
+    }
     if (parser.isSet(usbRoot)) {
         const QString dir = parser.value(usbRoot);
         environment.transportOpener = std::make_unique<SystemTransportOpener>(UsbDeviceRoots::under(dir));

@@ -83,6 +83,8 @@ ui::TFormMain& MainWindowFixture::openWindow(bool withUsbPrinter, QRect screen)
     environment.timeouts.fileRequestSettle = std::chrono::milliseconds(0);
     environment.timeouts.fileRequestLead = std::chrono::milliseconds(0);
     environment.screen = screen;
+    // The captions the tests look for are English whatever the machine's locale.
+    environment.language = UiLanguage::English;
     window = std::make_unique<ui::TFormMain>(prompts, std::move(environment));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));

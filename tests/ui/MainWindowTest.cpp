@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, isAFixedWindowWithTheCaptionPagesAndButtonsInOrder)
                                   "ButtonSensorCalibrate", "ButtonRestPrinter", "ButtonTestPatern", "ButtonIgnoreAuto",
                                   "ButtonEthernet", "ButtonPassword", "ButtonLineModeOut", "ButtonActEmulation"}));
     EXPECT_EQ(captions, QStringList({"Factory Default", "Dump Text", "Configuration Page", "RTC Setup",
-                                     "Calibrate Sensor ", "Reset Printer", "Print Test Page", "Ignore AUTO.BAS",
+                                     "Calibrate Sensor", "Reset Printer", "Print Test Page", "Ignore AUTO.BAS",
                                      "Ethernet Setup", "Password Setup", "Exit Line Mode", "Active Emulation"}));
     EXPECT_LT(Child(main, "ButtonInitial").y(), Child(main, "ButtonActEmulation").y());
 }
