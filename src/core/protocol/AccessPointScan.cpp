@@ -5,6 +5,7 @@
 #include "protocol/ReplyFraming.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace norvane {
 
@@ -53,6 +54,19 @@ bool ParseAccessPointReply(const QByteArray& reply, AccessPointScanResult& resul
         position = end + 1;
     }
     return true;
+}
+
+QList<AccessPoint> DistinctAccessPoints(const QList<AccessPoint>& accessPoints)
+{
+    QList<AccessPoint> distinct;
+    for (const AccessPoint& accessPoint : accessPoints) {
+        const bool seen = std::any_of(distinct.begin(), distinct.end(), [&](const AccessPoint& earlier) {
+            return earlier.ssid == accessPoint.ssid && earlier.security == accessPoint.security;
+        });
+        if (!seen)
+            distinct.append(accessPoint);
+    }
+    return distinct;
 }
 
 QByteArray SecurityName(std::int32_t security)

@@ -36,6 +36,10 @@ ResultCode ScanAccessPoints(PrinterLink& link, AccessPointScanResult& result, co
 /// means no module. False when the reply has no CR after the count.
 bool ParseAccessPointReply(const QByteArray& reply, AccessPointScanResult& result);
 
+/// The access points in order, without one whose SSID and security an earlier one already has (a module lists
+/// an access point once per channel it heard it on).
+QList<AccessPoint> DistinctAccessPoints(const QList<AccessPoint>& accessPoints);
+
 /// "WEP", "WPA" or "NONE".
 QByteArray SecurityName(std::int32_t security);
 

@@ -24,6 +24,16 @@ TEST(AccessPointReplyTest, entriesFollowTheCountWithAnUnusedThirdField)
     EXPECT_EQ(SecurityName(7), "NONE");
 }
 
+TEST(AccessPointReplyTest, anAccessPointListedAgainWithTheSameSecurityIsShownOnce)
+{
+    const QList<AccessPoint> distinct =
+        DistinctAccessPoints({{"Office", 2}, {"Lab", 1}, {"Office", 2}, {"Office", 1}, {"office", 2}, {"Lab", 1}});
+    ASSERT_EQ(distinct.size(), 4);
+    EXPECT_EQ(distinct[2].ssid, "Office");
+    EXPECT_EQ(distinct[2].security, 1);
+    EXPECT_EQ(distinct[3].ssid, "office");
+}
+
 TEST(AccessPointReplyTest, minusOneMeansNoModuleAndAReplyWithoutCountEndIsRefused)
 {
     AccessPointScanResult result;
