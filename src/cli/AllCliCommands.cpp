@@ -4,6 +4,7 @@
 #include "DumpCommand.h"
 #include "EmulationCommand.h"
 #include "FilesCommand.h"
+#include "ModuleCommands.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
 #include "ReadConfigCommand.h"
@@ -45,6 +46,8 @@ CliCommands AllCliCommands()
     add(std::make_unique<BluetoothConnectCommand>());
     add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",
                                            OperationCode::WirelessFactoryDefault));
+    add(std::make_unique<ExternalModuleCommand>());
+    add(std::make_unique<AccessPointScanCommand>());
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     add(std::make_unique<ClockCommand>());

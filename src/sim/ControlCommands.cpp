@@ -11,6 +11,7 @@ void ControlCommands::handle(const Command& command, PrinterState& state, QList<
 {
     if (command.text == "!R") {
         ++state.control.resets;
+        state.externalModule.moduleMode = false;
     } else if (command.text == "!C") {
         ++state.control.startupProgramsIgnored;
     } else if (command.text == "Z") {

@@ -5,6 +5,7 @@
 #include "CommonSettingState.h"
 #include "ControlState.h"
 #include "DumpState.h"
+#include "ExternalModuleState.h"
 #include "MemoryState.h"
 #include "PrinterFunctionState.h"
 #include "SensorState.h"
@@ -36,6 +37,7 @@ struct PrinterState
     CommonSettingState commonSettings;
     ControlState control;
     DumpState dump;
+    ExternalModuleState externalModule;
     MemoryState memories;
     PrinterFunctionState functions;
     SensorState sensor;

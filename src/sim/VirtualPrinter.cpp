@@ -7,6 +7,7 @@
 #include "DiagnosticCommands.h"
 #include "DumpCommands.h"
 #include "EmulationSettingCommands.h"
+#include "ExternalModuleCommands.h"
 #include "FirmwareUpdateCommands.h"
 #include "MemoryCommands.h"
 #include "PasswordCommands.h"
@@ -34,6 +35,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<ClockCommands>());
     m_router.add(std::make_unique<DumpCommands>());
     m_router.add(std::make_unique<SensorCommands>());
+    m_router.add(std::make_unique<ExternalModuleCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
@@ -75,11 +77,25 @@ std::unique_ptr<PrinterSession> VirtualPrinter::openSession()
     return std::make_unique<PrinterSession>(*this);
 }
 
-QList<Output> VirtualPrinter::receive(CommandStream& stream, QByteArrayView bytes)
+QList<Output> VirtualPrinter::receive(CommandStream& stream, ModuleTap& tap, QByteArrayView bytes)
 {
     std::unique_lock lock(m_mutex);
     m_state.received.append(bytes);
-    return carryOut(stream.feed(bytes), lock);
+    if (!m_state.externalModule.moduleMode)
+        return carryOut(stream.feed(bytes), lock);
+    QList<Output> answers;
+    QByteArray printerBytes;
+    for (const ModuleTap::Part& part : tap.split(bytes)) {
+        if (!part.toModule) {
+            printerBytes += part.bytes;
+            continue;
+        }
+        m_state.commands.append("module " + part.bytes);
+        const QByteArray answer = ModuleAnswer(part.bytes, m_state.externalModule);
+        if (!answer.isEmpty())
+            answers += ApplyFault(m_state.fault, m_state.replyDelay, {answer});
+    }
+    return answers + carryOut(stream.feed(printerBytes), lock);
 }
 
 void VirtualPrinter::end(CommandStream& stream)

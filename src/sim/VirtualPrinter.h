@@ -2,6 +2,7 @@
 
 #include "CommandRouter.h"
 #include "CommandStream.h"
+#include "ModuleTap.h"
 #include "PrinterState.h"
 
 #include <functional>
@@ -42,7 +43,7 @@ public:
 private:
     friend class PrinterSession;
     /// Logs the bytes, cuts them into commands, carries them out; the outputs to send, faults applied.
-    QList<Output> receive(CommandStream& stream, QByteArrayView bytes);
+    QList<Output> receive(CommandStream& stream, ModuleTap& tap, QByteArrayView bytes);
     /// Carries out what the stream still holds when its sender has gone.
     void end(CommandStream& stream);
     /// Logs and carries out the commands, then releases the lock and tells the observer.
@@ -59,13 +60,14 @@ class PrinterSession
 {
 public:
     explicit PrinterSession(VirtualPrinter& printer);
-    QList<Output> receive(QByteArrayView bytes) { return m_printer.receive(m_stream, bytes); }
+    QList<Output> receive(QByteArrayView bytes) { return m_printer.receive(m_stream, m_tap, bytes); }
     /// The connection has ended: binary data it was sending is logged now.
     void close() { m_printer.end(m_stream); }
 
 private:
     VirtualPrinter& m_printer;
     CommandStream m_stream;
+    ModuleTap m_tap;
 };
 
 /// "ESC !?" for an escape sequence, the line itself otherwise, "(refused)" after a refused line,

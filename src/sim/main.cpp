@@ -1,6 +1,7 @@
 // norvane-sim: a virtual thermal label printer for tests, demos and development without hardware.
 
 #include "ClockState.h"
+#include "ExternalModuleCommands.h"
 #include "MemorySizes.h"
 #include "PrinterProfile.h"
 #include "SensorCommands.h"
@@ -60,6 +61,13 @@ int main(int argc, char** argv)
          QStringLiteral("What a Bluetooth search finds: NAME=ADDRESS pairs joined by \";\", or \"none\" for a\n"
                         "printer without a Bluetooth module."),
          QStringLiteral("LIST")},
+        {QStringLiteral("ext-module"),
+         QStringLiteral("The module on COM1: bluetooth (default), wireless (no Bluetooth) or none."),
+         QStringLiteral("KIND")},
+        {QStringLiteral("access-points"),
+         QStringLiteral("What an access-point search finds: SSID=CODE pairs joined by \";\" (1 WEP, 2 WPA, 0 none),\n"
+                        "or \"none\" for a module that answers -1."),
+         QStringLiteral("LIST")},
         {QStringLiteral("memory-kb"),
          QStringLiteral("Physical and free space of the memories in KB, for example DRAM=8192/6000,FLASH=4096,CARD=0\n"
                         "(free space: the physical size when left out; CARD=0: no card). Default\n"
@@ -118,6 +126,12 @@ int main(int argc, char** argv)
                         {device.section(u'=', 0, 0).toLatin1(), device.section(u'=', 1).toLatin1()});
             }
         }
+        if (parser.isSet(QStringLiteral("ext-module")) &&
+            !SetExternalModuleKind(parser.value(QStringLiteral("ext-module")), state.externalModule))
+            fail(QStringLiteral("--ext-module takes bluetooth, wireless or none"));
+        if (parser.isSet(QStringLiteral("access-points")) &&
+            !SetAccessPoints(parser.value(QStringLiteral("access-points")), state.externalModule))
+            fail(QStringLiteral("--access-points takes SSID=CODE pairs joined by \";\", or none"));
         QString memoryError;
         if (parser.isSet(QStringLiteral("memory-kb")) &&
             !SetMemorySizes(parser.value(QStringLiteral("memory-kb")), state.memories, memoryError))

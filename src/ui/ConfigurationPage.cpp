@@ -5,6 +5,7 @@
 #include "BluetoothTab.h"
 #include "CommonTab.h"
 #include "DEmulationTab.h"
+#include "ExternalWirelessGroup.h"
 #include "FtpUpdateTab.h"
 #include "OperationRunner.h"
 #include "PasswordGate.h"
@@ -68,6 +69,14 @@ ConfigurationPage::ConfigurationPage(OperationRunner& runner, PrinterConfig& mai
     connect(m_wireless, &WirelessTab::lockChanged, this, &ConfigurationPage::PageControl2Change);
     connect(&m_unitChoice, &RadioGroup::itemIndexChanged, this, &ConfigurationPage::RadioGroupUnitClick);
     RadioGroupUnitClick();
+    m_wireless->externalModuleGroup().setConfigurationSource([this](ConfigPageWrite& write) {
+        write = {m_mainRecord, m_wireless->certificatePaths()};
+        QString error;
+        if (TakeConfig(write.config, error))
+            return true;
+        m_runner.prompts().showMessage(MessageKind::Error, error);
+        return false;
+    });
 }
 
 void ConfigurationPage::buildButtons(QBoxLayout& layout)

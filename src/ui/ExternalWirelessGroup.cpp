@@ -1,13 +1,25 @@
 #include "ExternalWirelessGroup.h"
 
+#include "ExternalModuleTexts.h"
 #include "FormControls.h"
 #include "ItemText.h"
+#include "Latin1Text.h"
+#include "OperationRunner.h"
+#include "UnsendableTextMessage.h"
+#include "UserPrompts.h"
+#include "link/LinkLayer.h"
+#include "link/Progress.h"
+#include "protocol/AccessPointScan.h"
+#include "protocol/CommandFormat.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +30,10 @@ namespace {
 constexpr const char* kDhcpAddress = "0.0.0.0";
 constexpr int kDhcpOff = 1;
 constexpr int kDhcpOn = 2;
+constexpr int kNoEncryption = 0;
+constexpr int kWep1 = 1;
+constexpr int kWpaPsk = 5;
+constexpr int kEncryptionColumn = 1;
 
 QFrame* panel(const char* name)
 {
@@ -34,13 +50,34 @@ void addRow(QGridLayout& grid, int row, QWidget& field, const char* caption, con
 
 } // namespace
 
-ExternalWirelessGroup::ExternalWirelessGroup(QWidget* parent)
-    : QGroupBox(QStringLiteral("External wireless module"), parent)
+ExternalWirelessGroup::ExternalWirelessGroup(OperationRunner& runner, QWidget* parent)
+    : QGroupBox(QStringLiteral("External wireless module"), parent), m_runner(runner)
 {
     setObjectName(QStringLiteral("gbWirelessExtDev"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildWirelessPanel(), 1);
     layout->addWidget(buildBluetoothPanel());
+
+    connect(m_btnEnableExtSetup, &QPushButton::clicked, this, &ExternalWirelessGroup::btnEnableExtSetupClick);
+    connect(m_btnSetToModule, &QPushButton::clicked, this, &ExternalWirelessGroup::btnSetToModuleClick);
+    connect(findChild<QPushButton*>(QStringLiteral("ButtonScanAP")), &QPushButton::clicked, this,
+            &ExternalWirelessGroup::ButtonScanAPClick);
+    connect(m_listView1, &QTreeWidget::itemClicked, this, &ExternalWirelessGroup::ListView1Click);
+    connect(m_cbbExWiFiEncryption, &QComboBox::currentIndexChanged, this,
+            &ExternalWirelessGroup::cbbExWiFiEncryptionChange);
+    connect(m_cbbExWiFiDHCP, &QComboBox::currentIndexChanged, this, &ExternalWirelessGroup::cbbExWiFiDHCPChange);
+    cbbExWiFiEncryptionChange();
+}
+
+ExternalWirelessGroup::~ExternalWirelessGroup()
+{
+    // The application outlives the group: its focus changes must not reach a group being destroyed.
+    disconnect(m_focusWatch);
+}
+
+void ExternalWirelessGroup::setConfigurationSource(std::function<bool(ConfigPageWrite&)> takeConfiguration)
+{
+    m_takeConfiguration = std::move(takeConfiguration);
 }
 
 QWidget* ExternalWirelessGroup::buildWirelessPanel()
@@ -67,9 +104,9 @@ QWidget* ExternalWirelessGroup::buildWirelessPanel()
     auto* caPath = Named<QLineEdit>("edtExWiFiSrvCerPath", QStringLiteral("CA Certificate"));
     caPath->setReadOnly(true);
     auto* caBrowse = Named<QPushButton>("btnExWiFiSrvCerBrowse", QStringLiteral("Browse..."));
-    auto* accessPoints = Named<QTreeWidget>("ListView1");
-    accessPoints->setHeaderLabels({QStringLiteral("SSID"), QStringLiteral("Encryption")});
-    accessPoints->setRootIsDecorated(false);
+    m_listView1 = Named<QTreeWidget>("ListView1");
+    m_listView1->setHeaderLabels({QStringLiteral("SSID"), QStringLiteral("Encryption")});
+    m_listView1->setRootIsDecorated(false);
     auto* scan = Named<QPushButton>("ButtonScanAP", QStringLiteral("Scan"));
 
     QFrame* wireless = panel("Panel1");
@@ -89,7 +126,7 @@ QWidget* ExternalWirelessGroup::buildWirelessPanel()
     certificate->addWidget(caPath, 1);
     certificate->addWidget(caBrowse);
     grid->addLayout(certificate, 11, 0, 1, 2);
-    grid->addWidget(accessPoints, 0, 2, 11, 1);
+    grid->addWidget(m_listView1, 0, 2, 11, 1);
     grid->addWidget(scan, 11, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -102,27 +139,25 @@ QWidget* ExternalWirelessGroup::buildBluetoothPanel()
 {
     m_edtExBTName = Named<QLineEdit>("edtExBTName");
     m_edtExBTPinCode = Named<QLineEdit>("edtExBTPinCode");
-    auto* enableSetup = Named<QPushButton>("btnEnableExtSetup", QStringLiteral("Enable Setup"));
-    auto* setToModule = Named<QPushButton>("btnSetToModule", QStringLiteral("Setup"));
-    setToModule->setEnabled(false);
+    m_btnEnableExtSetup = Named<QPushButton>("btnEnableExtSetup", QLatin1StringView(kEnableSetupCaption));
+    m_btnSetToModule = Named<QPushButton>("btnSetToModule", QStringLiteral("Setup"));
+    m_btnSetToModule->setEnabled(false);
 
     QFrame* bluetooth = panel("Panel2");
     auto* grid = new QGridLayout(bluetooth);
     addRow(*grid, 0, *m_edtExBTName, "Bluetooth Local Name:", "lblExBTName");
     addRow(*grid, 1, *m_edtExBTPinCode, "Bluetooth PIN Code:", "lblExBTPinCode");
-    grid->addWidget(enableSetup, 0, 2);
-    grid->addWidget(setToModule, 1, 2);
+    grid->addWidget(m_btnEnableExtSetup, 0, 2);
+    grid->addWidget(m_btnSetToModule, 1, 2);
     grid->setColumnStretch(1, 1);
-    SetEnabledWithCaption(*m_edtExBTName, false);
-    SetEnabledWithCaption(*m_edtExBTPinCode, false);
+    enableBluetoothFields(false);
     return bluetooth;
 }
 
 void ExternalWirelessGroup::showConfig(const PrinterConfig& record)
 {
     const bool bluetooth = record.extBtPresent != 0;
-    SetEnabledWithCaption(*m_edtExBTName, bluetooth);
-    SetEnabledWithCaption(*m_edtExBTPinCode, bluetooth);
+    enableBluetoothFields(bluetooth);
     if (bluetooth) {
         m_edtExBTName->setText(ShownText(record.extBtName));
         m_edtExBTPinCode->setText(ShownText(record.extBtPinCode));
@@ -133,11 +168,11 @@ void ExternalWirelessGroup::showConfig(const PrinterConfig& record)
 
 void ExternalWirelessGroup::showWirelessModule(const PrinterConfig& c)
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{m_edtExWiFiSSID, m_cbbExWiFiEncryption, m_edtExWiFiKey, m_cbbExWiFiDHCP})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_edtExWiFiSSID, m_cbbExWiFiEncryption, m_cbbExWiFiDHCP})
         SetEnabledWithCaption(*control, true);
     m_edtExWiFiSSID->setText(ShownText(c.extWifiSsid));
     ShowListItem(*m_cbbExWiFiEncryption, c.extWifiSecurity.isSet() ? c.extWifiSecurity.value : -1);
+    cbbExWiFiEncryptionChange();
     m_edtExWiFiKey->setText(ShownText(c.extWifiKey));
 
     m_cbbExWiFiDHCP->setCurrentIndex(-1);
@@ -158,6 +193,194 @@ void ExternalWirelessGroup::showWirelessModule(const PrinterConfig& c)
         m_edtExWiFiMask->setText(ShownText(c.extWifiMask));
         m_edtExWiFiGateway->setText(ShownText(c.extWifiGateway));
     }
+}
+
+void ExternalWirelessGroup::enableBluetoothFields(bool enabled)
+{
+    SetEnabledWithCaption(*m_edtExBTName, enabled);
+    SetEnabledWithCaption(*m_edtExBTPinCode, enabled);
+}
+
+void ExternalWirelessGroup::btnEnableExtSetupClick()
+{
+    if (m_setupActive) {
+        leaveSetup();
+        m_runner.RunOperation<OperationCode::ResetPrinter>();
+        return;
+    }
+    if (!m_runner.prompts().confirm(QLatin1StringView(kEnterModuleModeQuestion)))
+        return;
+    std::optional<ModuleBluetoothSettings> found;
+    // A printer that does not take module mode says so, and nothing is entered.
+    const ResultCode entered = m_runner.RunOperations([&](CommandDispatcher& dispatcher, InterfaceKind kind) {
+        Progress& progress = dispatcher.links().progress();
+        progress.ShowProgress(ProgressMode::StepPerWrite, 3, 3);
+        const auto hide = qScopeGuard([&] { progress.HideProgress(); });
+        const ResultCode result = dispatcher.dispatch<OperationCode::CheckExternalModule>(kind);
+        if (result == ResultCode::Success && ProbeBluetoothModule(dispatcher.links(), kind))
+            found = ReadModuleBluetooth(dispatcher.links(), kind);
+        return result;
+    });
+    if (entered != ResultCode::Success)
+        return;
+    m_bluetoothModule = found.has_value();
+    if (found) {
+        m_edtExBTName->setText(QString::fromLatin1(found->name));
+        m_edtExBTPinCode->setText(QString::fromLatin1(found->pinCode));
+        enableBluetoothFields(true);
+        m_edtExBTName->setFocus();
+    }
+    m_btnSetToModule->setEnabled(true);
+    m_btnEnableExtSetup->setText(QLatin1StringView(kExitSetupCaption));
+    m_setupActive = true;
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { keepFocusInTab(now); });
+    keepOnWirelessTab();
+}
+
+void ExternalWirelessGroup::leaveSetup()
+{
+    m_setupActive = false;
+    disconnect(m_focusWatch);
+    m_btnSetToModule->setEnabled(false);
+    enableBluetoothFields(false);
+    m_btnEnableExtSetup->setText(QLatin1StringView(kEnableSetupCaption));
+    m_btnEnableExtSetup->setEnabled(true);
+}
+
+bool ExternalWirelessGroup::takeModuleSettings(ModuleBluetoothSettings& settings)
+{
+    for (QLineEdit* field : {m_edtExBTName, m_edtExBTPinCode}) {
+        const QString caption = CaptionText(*field);
+        if (!IsLatin1(field->text())) {
+            m_runner.prompts().showMessage(MessageKind::Error, NotLatin1Message(caption));
+            return false;
+        }
+        try {
+            CheckModuleText(field->text().toLatin1(), "module");
+        } catch (const UnsendableValue&) {
+            m_runner.prompts().showMessage(MessageKind::Error,
+                                           QString::fromLatin1(kUnsendableModuleTextMessage).arg(caption));
+            return false;
+        }
+    }
+    settings = {m_edtExBTName->text().toLatin1(), m_edtExBTPinCode->text().toLatin1()};
+    return true;
+}
+
+void ExternalWirelessGroup::btnSetToModuleClick()
+{
+    if (!m_runner.prompts().confirm(QLatin1StringView(kSetupModuleQuestion)))
+        return;
+    ConfigPageWrite write;
+    ModuleBluetoothSettings settings;
+    // Everything is taken and checked before the first byte goes out, so a field that cannot be sent leaves
+    // the module and the printer as they were, still in module mode.
+    if (!m_takeConfiguration || !m_takeConfiguration(write) || !takeModuleSettings(settings))
+        return;
+    const auto page = static_cast<std::int32_t>(ConfigPage::Wireless);
+    if (const auto field = UnsendableTextField(write, page)) {
+        m_runner.prompts().showMessage(MessageKind::Error, UnsendableTextMessage(*field));
+        return;
+    }
+    if (m_bluetoothModule) {
+        m_runner.RunOperations([&](CommandDispatcher& dispatcher, InterfaceKind kind) {
+            return WriteModuleBluetooth(dispatcher.links(), kind, settings);
+        });
+    }
+    m_runner.RunOperation<OperationCode::WriteConfigurationPage>(write, page);
+    leaveSetup();
+    m_runner.RunOperation<OperationCode::ResetPrinter>();
+}
+
+void ExternalWirelessGroup::ButtonScanAPClick()
+{
+    AccessPointScanResult scan;
+    const ResultCode result = m_runner.RunOperation<OperationCode::ScanAccessPoints>(scan);
+    m_listView1->clear();
+    if (result != ResultCode::Success)
+        return;
+    if (!scan.moduleFound) {
+        m_runner.prompts().showMessage(MessageKind::Information, QLatin1StringView(kNoExternalModuleMessage));
+        return;
+    }
+    for (const AccessPoint& accessPoint : DistinctAccessPoints(scan.accessPoints)) {
+        auto* row = new QTreeWidgetItem(m_listView1);
+        row->setText(0, QString::fromLatin1(accessPoint.ssid));
+        row->setText(kEncryptionColumn, QString::fromLatin1(SecurityName(accessPoint.security)));
+    }
+}
+
+void ExternalWirelessGroup::ListView1Click()
+{
+    const QTreeWidgetItem* row = m_listView1->currentItem();
+    if (!row)
+        return;
+    m_edtExWiFiSSID->setText(row->text(0));
+    const QString security = row->text(kEncryptionColumn);
+    m_cbbExWiFiEncryption->setCurrentIndex(security == QStringLiteral("WEP")   ? kWep1
+                                           : security == QStringLiteral("WPA") ? kWpaPsk
+                                                                               : kNoEncryption);
+}
+
+void ExternalWirelessGroup::cbbExWiFiEncryptionChange()
+{
+    SetEnabledWithCaption(*m_edtExWiFiKey, m_cbbExWiFiEncryption->currentIndex() > kNoEncryption);
+}
+
+void ExternalWirelessGroup::cbbExWiFiDHCPChange()
+{
+    const bool staticAddress = m_cbbExWiFiDHCP->currentIndex() == kDhcpOff;
+    for (QWidget* address : {m_edtExWiFiIP, m_edtExWiFiMask, m_edtExWiFiGateway})
+        SetEnabledWithCaption(*address, staticAddress);
+}
+
+QTabWidget* ExternalWirelessGroup::configurationTabs() const
+{
+    for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(ancestor))
+            return tabs;
+    }
+    return nullptr;
+}
+
+QWidget* ExternalWirelessGroup::wirelessTabPage() const
+{
+    QTabWidget* tabs = configurationTabs();
+    if (!tabs)
+        return nullptr;
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->widget(i)->isAncestorOf(this))
+            return tabs->widget(i);
+    }
+    return nullptr;
+}
+
+void ExternalWirelessGroup::keepOnWirelessTab()
+{
+    QTabWidget* tabs = configurationTabs();
+    if (!tabs)
+        return;
+    if (!m_tabsWatched) {
+        m_tabsWatched = true;
+        connect(tabs, &QTabWidget::currentChanged, this, [this] {
+            if (m_setupActive)
+                keepOnWirelessTab();
+        });
+    }
+    if (QWidget* page = wirelessTabPage(); page && tabs->currentWidget() != page) {
+        tabs->setCurrentWidget(page);
+        m_btnSetToModule->setFocus();
+    }
+}
+
+void ExternalWirelessGroup::keepFocusInTab(QWidget* now)
+{
+    if (!m_setupActive || !now || now->window() != window())
+        return;
+    QWidget* page = wirelessTabPage();
+    if (page && !page->isAncestorOf(now))
+        m_btnSetToModule->setFocus();
 }
 
 } // namespace norvane::ui

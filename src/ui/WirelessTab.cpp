@@ -127,7 +127,7 @@ void addRow(QGridLayout& grid, int row, int captionColumn, QWidget& field, const
 WirelessTab::WirelessTab(OperationRunner& runner, QWidget* parent) : ConfigTab(parent), m_runner(runner)
 {
     setObjectName(QStringLiteral("TabSheet9"));
-    m_gbWirelessExtDev = new ExternalWirelessGroup;
+    m_gbWirelessExtDev = new ExternalWirelessGroup(m_runner);
     m_gbWirelessExtDev->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildBuiltInGroup());

@@ -39,6 +39,7 @@ public:
     bool isLocked() const;
     /// After a printer reset: "00:00:00:00:00:00", locked, Wireless Factory Default disabled.
     void lockAfterReset();
+    ExternalWirelessGroup& externalModuleGroup() { return *m_gbWirelessExtDev; }
 
 signals:
     /// Emitted whenever the lock is applied or lifted, so the page can enable or disable its Set button.

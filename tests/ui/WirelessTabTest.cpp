@@ -384,7 +384,7 @@ TEST_F(WirelessTabTest, fitsTheConfigurationPagesAndLooksRightWithWpaEnterprise)
     saveScreenshot(locked, "Wireless", "WirelessTab-locked-fixed-address");
 
     // Hidden in the program; shown alone here to look at its layout, as it would replace the built-in group.
-    ui::ExternalWirelessGroup external;
+    ui::ExternalWirelessGroup external(runner);
     external.resize(kTabContent);
     external.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&external));

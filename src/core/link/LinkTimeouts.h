@@ -16,6 +16,8 @@ struct LinkTimeouts
     int ethernetStalledWriteRetries = 3;
     /// How long the printer's Bluetooth module is given to search for devices before its answer is read.
     std::chrono::milliseconds bluetoothScan{60000};
+    /// How long an external wireless module is given to search for access points before its answer is read.
+    std::chrono::milliseconds accessPointScan{12000};
     /// A printer file is asked for only after the printer has had this long to take the line end sent first,
     /// and then this much more.
     std::chrono::milliseconds fileRequestSettle{500};

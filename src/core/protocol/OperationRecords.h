@@ -7,6 +7,7 @@
 
 namespace norvane {
 
+struct AccessPointScanResult;
 struct BluetoothScanResult;
 struct ClockSetting;
 struct ConfigPageWrite;
@@ -119,6 +120,14 @@ template <> struct OperationRecord<OperationCode::ReadEmulation>
 template <> struct OperationRecord<OperationCode::SetEmulation>
 {
     using Type = const std::int32_t;
+};
+template <> struct OperationRecord<OperationCode::CheckExternalModule>
+{
+    using Type = void;
+};
+template <> struct OperationRecord<OperationCode::ScanAccessPoints>
+{
+    using Type = AccessPointScanResult;
 };
 template <> struct OperationRecord<OperationCode::ScanBluetooth>
 {
