@@ -6,6 +6,7 @@
 #include "ConfigurationPage.h"
 #include "DumpText.h"
 #include "FileManagerPage.h"
+#include "FontManagerPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"
 #include "RadioGroup.h"
@@ -121,7 +122,8 @@ QWidget* TFormMain::buildContent()
     m_pageControl1 = Named<QTabWidget>("PageControl1", content);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
     m_pageControl1->addTab(new FileManagerPage(m_runner, m_fontChoice), QStringLiteral("File Manager"));
-    m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
+    m_pageControl1->addTab(new FontManagerPage(m_runner, m_fontChoice, m_progress),
+                           QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(new CommandToolPage(m_runner), QStringLiteral("Command Tool"));
     m_pageControl1->setGeometry(QRect(QPoint(kContentMargin, kTopRowHeight), m_pageControl1->minimumSizeHint()));
 
