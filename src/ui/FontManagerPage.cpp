@@ -162,6 +162,8 @@ QGroupBox* FontManagerPage::buildFontSelect()
     add(m_comboBoxFontPitch, "Font Pitch", "LabelFontPitch");
     add(m_comboBoxFontEncode, "Font Encode", "LabelFontEncode");
     add(m_comboBoxMemoryDevice, "Printer Device", "LabelPrinterDevice");
+    // Font names are long ("WenQuanYi Micro Hei Mono"): the name gets the width of the longest list.
+    m_editWinFontName->setFixedWidth(m_comboBoxFontEncode->width());
     grid->addLayout(fields, 1, 0, 1, 2);
     grid->addWidget(m_imageSmaple, 2, 0);
     grid->addWidget(buttonPreviewFont, 2, 1, Qt::AlignBottom);
@@ -225,6 +227,7 @@ void FontManagerPage::useFont(const QFont& font)
     m_font = font;
     const QFontInfo info(font);
     m_editWinFontName->setText(info.family());
+    m_editWinFontName->setCursorPosition(0);
     m_editWinFontSize->setText(QString::number(qRound(info.pointSizeF())));
     const auto encoding = static_cast<AsianEncoding>(std::max(0, m_radioGroupAsiaFontEncode->itemIndex()));
     const QSize cell = DefaultCellSize(font, asianEncodingChosen(), encoding);

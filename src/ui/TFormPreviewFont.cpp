@@ -22,6 +22,8 @@ constexpr int kPreviewHeight = 480;
 constexpr int kColumnWidth = 20;
 constexpr int kRowHeight = 30;
 constexpr int kPreviewPoints = 10;
+/// Wide enough for the 16 columns of a made font of up to about 30 pixels without scrolling sideways.
+constexpr int kMadeFontViewWidth = 660;
 
 } // namespace
 
@@ -36,7 +38,10 @@ TFormPreviewFont::TFormPreviewFont(QWidget* parent)
     made->setWidget(m_imageMadeFont);
     made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_imageMadeFont->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_views->addTab(m_imagePreview, QStringLiteral("Preview"));
+    auto* grid = new QWidget;
+    auto* centred = new QHBoxLayout(grid);
+    centred->addWidget(m_imagePreview, 0, Qt::AlignCenter);
+    m_views->addTab(grid, QStringLiteral("Preview"));
     m_views->addTab(made, QStringLiteral("Made Font"));
     auto* buttonExit = Named<QPushButton>("ButtonExit", QStringLiteral("Exit"));
     connect(buttonExit, &QPushButton::clicked, this, &TFormPreviewFont::ButtonExitClick);
@@ -47,7 +52,7 @@ TFormPreviewFont::TFormPreviewFont(QWidget* parent)
     layout->addWidget(m_views);
     layout->addLayout(buttons);
     // Fixed border: big enough for the grid, and for a good part of a made font.
-    setFixedSize(sizeHint().expandedTo(QSize(kPreviewWidth + 220, 0)));
+    setFixedSize(sizeHint().expandedTo(QSize(kMadeFontViewWidth, 0)));
 }
 
 void TFormPreviewFont::drawPreview(const QFont& font)

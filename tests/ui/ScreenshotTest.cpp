@@ -186,9 +186,11 @@ TEST_F(ScreenshotTest, theFontPageWithACjkFontItsPreviewAndTheMadeFontRenderAndH
     Click(main, "ButtonSelectFont");
     saveAndCheck(main, QStringLiteral("TFormMain-TabSheet3-cjk"));
 
-    ui::TFormPreviewFont preview(&main);
-    preview.drawPreview(cjk);
-    saveAndCheck(preview, QStringLiteral("TFormPreviewFont"));
+    {
+        ui::TFormPreviewFont preview(&main);
+        preview.drawPreview(cjk);
+        saveAndCheck(preview, QStringLiteral("TFormPreviewFont"));
+    }
 
     Choose(Child<QComboBox>(main, "ComboBoxFontEncode"), 2);
     Child<QPlainTextEdit>(main, "MemoFontTable").setPlainText(QStringLiteral("ABCabc\u00e9\u00c5%&@0123456789"));
