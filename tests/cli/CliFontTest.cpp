@@ -117,6 +117,9 @@ TEST_F(CliFontTest, downloadSendsTheMadeFontUnderItsNameAndLeavesNoFileBehind)
     EXPECT_EQ(files[0].bytes.first(1), "B");
     EXPECT_TRUE(sim.printer.received().startsWith(passwordRead() + "DOWNLOAD F,\"FONT001\",4640,"));
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    // The printer keeps the font as any file and lists it.
+    ASSERT_EQ(run({"files", "list"}), 0) << qPrintable(err);
+    EXPECT_TRUE(out.contains("\n  FONT001\n")) << qPrintable(out);
 
     ASSERT_EQ(run(QStringList{"font", "download", "--name", "SMALL.BMF", "--memory", "dram"} + dejaVu()), 0)
         << qPrintable(err);
