@@ -4,6 +4,7 @@
 #include "DumpCommand.h"
 #include "EmulationCommand.h"
 #include "FilesCommand.h"
+#include "FontCommand.h"
 #include "ModuleCommands.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
@@ -38,6 +39,7 @@ CliCommands AllCliCommands()
     add(std::make_unique<WriteConfigCommand>());
     add(std::make_unique<DcfCommand>());
     add(std::make_unique<FilesCommand>());
+    add(std::make_unique<FontCommand>());
     add(std::make_unique<SendFileCommand>());
     add(std::make_unique<TestPageCommand>());
     add(std::make_unique<DumpCommand>());

@@ -19,7 +19,7 @@ void TerminalProgress::setBarPosition(int percent)
         return;
     m_shownPercent = percent;
     const int filled = percent * kBarWidth / 100;
-    std::fprintf(m_terminal, "\rCommunicating... [%-*.*s] %3d%%", kBarWidth, filled,
+    std::fprintf(m_terminal, "\r%s [%-*.*s] %3d%%", m_caption, kBarWidth, filled,
                  "########################################", percent);
     std::fflush(m_terminal);
 }

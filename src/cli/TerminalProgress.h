@@ -13,6 +13,7 @@ public:
     explicit TerminalProgress(std::FILE* terminal) : m_terminal(terminal) {}
 
     void showBar() override;
+    void setCaption(const char* caption) override { m_caption = caption; }
     void setBarPosition(int percent) override;
     void hideBar() override;
     void passEvents() override {}
@@ -24,6 +25,7 @@ private:
     void clearLine();
 
     std::FILE* m_terminal;
+    const char* m_caption = kCommunicatingCaption;
     int m_shownPercent = -1;
     bool m_barShown = false;
     bool m_waitingShown = false;

@@ -2,7 +2,21 @@
 
 #include "UserPrompts.h"
 
+#include <QFontInfo>
+
 namespace norvane::ui {
+
+namespace {
+constexpr int kStartingPixels = 13;
+}
+
+FontChoice::FontChoice(UserPrompts& prompts) : m_prompts(prompts)
+{
+    m_font = QFont(QStringLiteral("Arial"));
+    m_font.setStyleHint(QFont::SansSerif);
+    m_font.setPixelSize(kStartingPixels);
+    m_font.setFamily(QFontInfo(m_font).family());
+}
 
 std::optional<QFont> FontChoice::choose()
 {

@@ -12,7 +12,9 @@ class UserPrompts;
 class FontChoice
 {
 public:
-    explicit FontChoice(UserPrompts& prompts) : m_prompts(prompts) {}
+    /// Starts on a sans font of 13 pixels: Arial where it is installed, else the closest installed one, under
+    /// its real name.
+    explicit FontChoice(UserPrompts& prompts);
 
     /// Opens the dialog; the confirmed font, which is also the next starting font, or nothing on Cancel.
     std::optional<QFont> choose();

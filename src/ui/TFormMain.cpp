@@ -7,6 +7,7 @@
 #include "CurrentLanguage.h"
 #include "DumpText.h"
 #include "FileManagerPage.h"
+#include "FontManagerPage.h"
 #include "FormControls.h"
 #include "MainWindowLanguage.h"
 #include "PasswordGate.h"
@@ -113,7 +114,8 @@ QWidget* TFormMain::buildContent()
     m_pageControl1->setElideMode(Qt::ElideNone);
     m_pageControl1->addTab(buildPrinterConfigurationPage(), QStringLiteral("Printer Configuration"));
     m_pageControl1->addTab(new FileManagerPage(m_runner, m_fontChoice), QStringLiteral("File Manager"));
-    m_pageControl1->addTab(Named<QWidget>("TabSheet3"), QStringLiteral("Bitmap Font Manager"));
+    m_pageControl1->addTab(new FontManagerPage(m_runner, m_fontChoice, m_progress),
+                           QStringLiteral("Bitmap Font Manager"));
     m_pageControl1->addTab(new CommandToolPage(m_runner), QStringLiteral("Command Tool"));
 
     m_scrollBar1 = Named<QScrollBar>("ScrollBar1", Qt::Vertical, content);

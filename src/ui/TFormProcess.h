@@ -26,6 +26,7 @@ public:
     explicit TFormProcess(const QRect& screen, QWidget* mainWindow = nullptr);
 
     void showBar() override;
+    void setCaption(const char* caption) override { setWindowTitle(QLatin1StringView(caption)); }
     void setBarPosition(int percent) override;
     /// Shows the bar full for kLinger, painting and handling events meanwhile, then hides.
     void hideBar() override;

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -278,7 +279,9 @@ TEST_F(FileManagerPageTest, fontViewOpensOnTheFontLastConfirmedThere)
     for (int click = 0; click < 3; ++click)
         Click(*window, "ButtonFontView");
     ASSERT_EQ(prompts.initialFonts.size(), 3);
-    EXPECT_EQ(prompts.initialFonts[0], QFont());
+    // At first a sans font of 13 pixels, by the name of one that is installed.
+    EXPECT_EQ(prompts.initialFonts[0].pixelSize(), 13);
+    EXPECT_TRUE(QFontDatabase::families().contains(prompts.initialFonts[0].family()));
     // The second opening was cancelled and changed nothing.
     EXPECT_EQ(prompts.initialFonts[1], chosen);
     EXPECT_EQ(prompts.initialFonts[2], chosen);

@@ -6,6 +6,7 @@
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
+#include "TFormPreviewFont.h"
 #include "TFormProcess.h"
 #include "TFormRTCSetup.h"
 #include "TFormRs232Setup.h"
@@ -14,8 +15,10 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -168,6 +171,35 @@ TEST_F(ScreenshotTest, theFileManagerPageRendersAndHoldsTogetherAfterAGetWithFil
     Click(main, "ButtonGet");
     ASSERT_TRUE(prompts.messages.isEmpty());
     saveAndCheck(main, QStringLiteral("TFormMain-TabSheet2-files"));
+}
+
+TEST_F(ScreenshotTest, theFontPageWithACjkFontItsPreviewAndTheMadeFontRenderAndHoldTogether)
+{
+    ui::TFormMain& main = openWindow();
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"));
+    QFont cjk(QFontDatabase::applicationFontFamilies(id).value(0));
+    cjk.setPixelSize(24);
+    Child<QTabWidget>(main, "PageControl1").setCurrentWidget(&Child(main, "TabSheet3"));
+    Choose(Child<QComboBox>(main, "ComboBoxFontEncode"), 1);
+    Child<ui::RadioGroup>(main, "RadioGroupAsiaFontEncode").setItemIndex(1);
+    prompts.fonts << cjk;
+    Click(main, "ButtonSelectFont");
+    saveAndCheck(main, QStringLiteral("TFormMain-TabSheet3-cjk"));
+
+    {
+        ui::TFormPreviewFont preview(&main);
+        preview.drawPreview(cjk);
+        saveAndCheck(preview, QStringLiteral("TFormPreviewFont"));
+    }
+
+    Choose(Child<QComboBox>(main, "ComboBoxFontEncode"), 2);
+    Child<QPlainTextEdit>(main, "MemoFontTable").setPlainText(QStringLiteral("ABCabc\u00e9\u00c5%&@0123456789"));
+    prompts.saveFiles << writeFile(QStringLiteral("made.bmf"), {});
+    Click(main, "ButtonSaveFont");
+    ASSERT_TRUE(prompts.messages.isEmpty());
+    auto* made = main.findChild<ui::TFormPreviewFont*>();
+    ASSERT_TRUE(made);
+    saveAndCheck(*made, QStringLiteral("TFormPreviewFont-made"));
 }
 
 TEST_F(ScreenshotTest, theDumpDialogRendersAndHoldsTogetherWithTheCardNameEnabled)

@@ -34,14 +34,16 @@ void Progress::setView(ProgressView* view)
         m_view->m_progress = this;
 }
 
-void Progress::ShowProgress(ProgressMode mode, int initialStep, int stepPerWrite)
+void Progress::ShowProgress(ProgressMode mode, int initialStep, int stepPerWrite, const char* caption)
 {
     m_mode = mode;
     m_stepPerWrite = stepPerWrite;
     m_shown = true;
     m_position = 0;
-    if (m_view)
+    if (m_view) {
+        m_view->setCaption(caption);
         m_view->showBar();
+    }
     moveTo(initialStep);
 }
 

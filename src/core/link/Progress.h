@@ -4,6 +4,9 @@ namespace norvane {
 
 class Progress;
 
+/// The progress window's caption while the printer is talked to.
+inline constexpr char kCommunicatingCaption[] = "Communicating...";
+
 enum class ProgressMode
 {
     StepPerWrite = 0,
@@ -21,6 +24,8 @@ public:
     ProgressView& operator=(const ProgressView&) = delete;
 
     virtual void showBar() = 0;
+    /// What the bar is shown for; set before each showBar.
+    virtual void setCaption(const char*) {}
     virtual void setBarPosition(int percent) = 0;
     /// Removes the bar; the window keeps it visible a moment first so a short operation is still seen.
     virtual void hideBar() = 0;
@@ -56,7 +61,8 @@ public:
 
     void setView(ProgressView* view);
 
-    void ShowProgress(ProgressMode mode, int initialStep, int stepPerWrite);
+    void ShowProgress(ProgressMode mode, int initialStep, int stepPerWrite,
+                      const char* caption = kCommunicatingCaption);
     /// Does nothing unless progress is shown in the same mode.
     void StepProgress(ProgressMode mode, int value);
     /// Also takes away what a long wait showed.
