@@ -1,10 +1,12 @@
 #include "ExternalWirelessGroup.h"
 
+#include "CurrentLanguage.h"
 #include "ExternalModuleTexts.h"
 #include "FormControls.h"
 #include "ItemText.h"
 #include "Latin1Text.h"
 #include "OperationRunner.h"
+#include "PasswordGate.h"
 #include "UnsendableTextMessage.h"
 #include "UserPrompts.h"
 #include "link/LinkLayer.h"
@@ -139,7 +141,7 @@ QWidget* ExternalWirelessGroup::buildBluetoothPanel()
 {
     m_edtExBTName = Named<QLineEdit>("edtExBTName");
     m_edtExBTPinCode = Named<QLineEdit>("edtExBTPinCode");
-    m_btnEnableExtSetup = Named<QPushButton>("btnEnableExtSetup", QLatin1StringView(kEnableSetupCaption));
+    m_btnEnableExtSetup = Named<QPushButton>("btnEnableExtSetup", Translated(kEnableSetupRow));
     m_btnSetToModule = Named<QPushButton>("btnSetToModule", QStringLiteral("Setup"));
     m_btnSetToModule->setEnabled(false);
 
@@ -208,7 +210,7 @@ void ExternalWirelessGroup::btnEnableExtSetupClick()
         m_runner.RunOperation<OperationCode::ResetPrinter>();
         return;
     }
-    if (!m_runner.prompts().confirm(QLatin1StringView(kEnterModuleModeQuestion)))
+    if (!m_runner.prompts().confirm(Translated(kEnterModuleModeRow)))
         return;
     std::optional<ModuleBluetoothSettings> found;
     // A printer that does not take module mode says so, and nothing is entered.
@@ -231,7 +233,7 @@ void ExternalWirelessGroup::btnEnableExtSetupClick()
         m_edtExBTName->setFocus();
     }
     m_btnSetToModule->setEnabled(true);
-    m_btnEnableExtSetup->setText(QLatin1StringView(kExitSetupCaption));
+    m_btnEnableExtSetup->setText(Translated(kExitSetupRow));
     m_setupActive = true;
     m_focusWatch =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { keepFocusInTab(now); });
@@ -244,7 +246,7 @@ void ExternalWirelessGroup::leaveSetup()
     disconnect(m_focusWatch);
     m_btnSetToModule->setEnabled(false);
     enableBluetoothFields(false);
-    m_btnEnableExtSetup->setText(QLatin1StringView(kEnableSetupCaption));
+    m_btnEnableExtSetup->setText(Translated(kEnableSetupRow));
     m_btnEnableExtSetup->setEnabled(true);
 }
 
@@ -270,7 +272,7 @@ bool ExternalWirelessGroup::takeModuleSettings(ModuleBluetoothSettings& settings
 
 void ExternalWirelessGroup::btnSetToModuleClick()
 {
-    if (!m_runner.prompts().confirm(QLatin1StringView(kSetupModuleQuestion)))
+    if (!m_runner.prompts().confirm(Translated(kSetupModuleRow)))
         return;
     ConfigPageWrite write;
     ModuleBluetoothSettings settings;
@@ -283,6 +285,9 @@ void ExternalWirelessGroup::btnSetToModuleClick()
         m_runner.prompts().showMessage(MessageKind::Error, UnsendableTextMessage(*field));
         return;
     }
+    // The module and the printer's settings change: the same gate as the page's Set.
+    if (!PasswordGate(m_runner))
+        return;
     if (m_bluetoothModule) {
         m_runner.RunOperations([&](CommandDispatcher& dispatcher, InterfaceKind kind) {
             return WriteModuleBluetooth(dispatcher.links(), kind, settings);
