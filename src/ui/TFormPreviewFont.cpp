@@ -1,6 +1,8 @@
 #include "TFormPreviewFont.h"
 
+#include "CurrentLanguage.h"
 #include "FormControls.h"
+#include "LanguageRows.h"
 #include "fonts/BitmapFontFile.h"
 #include "fonts/CodeSets.h"
 #include "fonts/FontSheet.h"
@@ -24,6 +26,9 @@ constexpr int kRowHeight = 30;
 constexpr int kPreviewPoints = 10;
 /// Wide enough for the 16 columns of a made font of up to about 30 pixels without scrolling sideways.
 constexpr int kMadeFontViewWidth = 660;
+
+/// The window's texts from the language table, put on when it opens.
+const LanguageRow kPreviewRows[] = {{"TFormPreviewFont", 180}, {"ButtonExit", 3}};
 
 } // namespace
 
@@ -51,6 +56,7 @@ TFormPreviewFont::TFormPreviewFont(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_views);
     layout->addLayout(buttons);
+    ApplyLanguageRows(*this, kPreviewRows, CurrentLanguage());
     // Fixed border: big enough for the grid, and for a good part of a made font.
     setFixedSize(sizeHint().expandedTo(QSize(kMadeFontViewWidth, 0)));
 }

@@ -7,6 +7,7 @@
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
+#include "TFormPreviewFont.h"
 #include "TFormRTCSetup.h"
 #include "TFormRs232Setup.h"
 #include "TFormSensorCalibrate.h"
@@ -86,6 +87,10 @@ protected:
             {"TFormPasswordSetup",
              [this] {
                  return std::make_unique<ui::TFormPasswordSetup>(password, prompts);
+             }},
+            {"TFormPreviewFont",
+             [] {
+                 return std::make_unique<ui::TFormPreviewFont>();
              }},
         };
     }
@@ -205,6 +210,9 @@ TEST_F(InterfaceLanguageTest, dialogsOpenedAfterASwitchSpeakTheNewLanguage)
     EXPECT_EQ(rtc.windowTitle(), "Nastaveni hodin");
     EXPECT_EQ(Child<QPushButton>(rtc, "ButtonSetSysTime").text(), "Systemovy cas");
     EXPECT_EQ(passwordSetup.windowTitle(), "Ustaw hasło") << "an open dialog keeps the language it opened in";
+    ui::TFormPreviewFont preview;
+    EXPECT_EQ(preview.windowTitle(), Text(180, UiLanguage::Czech));
+    EXPECT_EQ(Child<QPushButton>(preview, "ButtonExit").text(), Text(3, UiLanguage::Czech));
 }
 
 TEST_F(InterfaceLanguageTest, noCaptionIsCutInAnyLanguage)
