@@ -6,6 +6,7 @@
 #include "ControlState.h"
 #include "DumpState.h"
 #include "MemoryState.h"
+#include "NetworkState.h"
 #include "PrinterFunctionState.h"
 #include "SensorState.h"
 #include "SimFault.h"
@@ -37,6 +38,7 @@ struct PrinterState
     ControlState control;
     DumpState dump;
     MemoryState memories;
+    NetworkState network;
     PrinterFunctionState functions;
     SensorState sensor;
     WirelessState wireless;

@@ -1,6 +1,7 @@
 #include "SimServer.h"
 
 #include "PtyEndpoint.h"
+#include "UdpEndpoint.h"
 #include "TcpListener.h"
 #include "UsbEndpoint.h"
 
@@ -37,6 +38,16 @@ int SimServer::listenTcp(int port)
         return 0;
     const int bound = listener->port();
     m_endpoints.push_back(std::move(listener));
+    return bound;
+}
+
+int SimServer::listenUdp(int port)
+{
+    auto endpoint = UdpEndpoint::open(port, m_printer);
+    if (!endpoint)
+        return 0;
+    const int bound = endpoint->port();
+    m_endpoints.push_back(std::move(endpoint));
     return bound;
 }
 

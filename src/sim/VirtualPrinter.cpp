@@ -9,6 +9,7 @@
 #include "EmulationSettingCommands.h"
 #include "FirmwareUpdateCommands.h"
 #include "MemoryCommands.h"
+#include "NetworkCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
@@ -34,6 +35,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<ClockCommands>());
     m_router.add(std::make_unique<DumpCommands>());
     m_router.add(std::make_unique<SensorCommands>());
+    m_router.add(std::make_unique<NetworkCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 
