@@ -3,6 +3,7 @@
 #include "DcfCommand.h"
 #include "DumpCommand.h"
 #include "EmulationCommand.h"
+#include "NetworkCommands.h"
 #include "FilesCommand.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
@@ -45,6 +46,8 @@ CliCommands AllCliCommands()
     add(std::make_unique<BluetoothConnectCommand>());
     add(std::make_unique<OperationCommand>("wlan-default", "restore the wireless module's factory settings",
                                            OperationCode::WirelessFactoryDefault));
+    add(std::make_unique<NetCommand>());
+    add(std::make_unique<DiscoverCommand>());
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     add(std::make_unique<ClockCommand>());
