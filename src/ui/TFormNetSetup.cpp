@@ -58,6 +58,8 @@ TFormNetSetup::TFormNetSetup(EthernetLinkSettings& record, const DiscoveryClient
     m_editIPAddr->setMaxLength(64);
     m_editIPAddr->setMinimumWidth(220);
     m_editPort->setObjectName(QStringLiteral("EditPort"));
+    // A port number has at most five digits; the address takes the room.
+    m_editPort->setMaximumWidth(m_editPort->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     auto* buttonExit = new QPushButton(QStringLiteral("Exit"));
     buttonExit->setObjectName(QStringLiteral("ButtonExit"));
     buttonExit->setDefault(true);
