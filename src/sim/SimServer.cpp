@@ -1,8 +1,8 @@
 #include "SimServer.h"
 
 #include "PtyEndpoint.h"
-#include "UdpEndpoint.h"
 #include "TcpListener.h"
+#include "UdpEndpoint.h"
 #include "UsbEndpoint.h"
 
 #include <algorithm>

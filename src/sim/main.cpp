@@ -50,7 +50,8 @@ int main(int argc, char** argv)
          QStringLiteral("Answer network discovery on UDP PORT of every local address, to senders on this machine\n"
                         "only (0: any free port)."),
          QStringLiteral("PORT")},
-        {QStringLiteral("mac"), QStringLiteral("The Ethernet MAC address, as 00:1B:82:4E:56:01."), QStringLiteral("MAC")},
+        {QStringLiteral("mac"), QStringLiteral("The Ethernet MAC address, as 00:1B:82:4E:56:01."),
+         QStringLiteral("MAC")},
         {QStringLiteral("net-name"), QStringLiteral("The network printer name."), QStringLiteral("NAME")},
         {QStringLiteral("model"), QStringLiteral("The model name discovery reports."), QStringLiteral("NAME")},
         {QStringLiteral("pty"), QStringLiteral("Serve a pseudo-terminal (a serial or parallel port).")},

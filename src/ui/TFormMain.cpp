@@ -2,10 +2,10 @@
 
 #include "ClockFormat.h"
 #include "ClockSetup.h"
-#include "EthernetSetup.h"
 #include "CommandToolPage.h"
 #include "ConfigurationPage.h"
 #include "DumpText.h"
+#include "EthernetSetup.h"
 #include "FileManagerPage.h"
 #include "FormControls.h"
 #include "PasswordGate.h"

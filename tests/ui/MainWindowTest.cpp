@@ -139,10 +139,9 @@ TEST(ClockFormatTest, addsSecondsToTheShortDateAndTimeOfEachLocale)
 TEST_F(MainWindowTest, everyPrinterFunctionButtonIsEnabled)
 {
     ui::TFormMain& main = openWindow();
-    for (const char* name :
-         {"ButtonInitial", "ButtonDump", "ButtonSelfTest", "ButtonRTCSetTime", "ButtonRestPrinter", "ButtonTestPatern",
-          "ButtonIgnoreAuto", "ButtonEthernet", "ButtonPassword", "ButtonLineModeOut", "ButtonActEmulation",
-          "ButtonSensorCalibrate"})
+    for (const char* name : {"ButtonInitial", "ButtonDump", "ButtonSelfTest", "ButtonRTCSetTime", "ButtonRestPrinter",
+                             "ButtonTestPatern", "ButtonIgnoreAuto", "ButtonEthernet", "ButtonPassword",
+                             "ButtonLineModeOut", "ButtonActEmulation", "ButtonSensorCalibrate"})
         EXPECT_TRUE(Child<QPushButton>(main, name).isEnabled()) << name;
 }
 
