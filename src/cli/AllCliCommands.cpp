@@ -6,6 +6,7 @@
 #include "FilesCommand.h"
 #include "FontCommand.h"
 #include "ModuleCommands.h"
+#include "NetworkCommands.h"
 #include "OperationCommand.h"
 #include "PasswordCommand.h"
 #include "ReadConfigCommand.h"
@@ -50,6 +51,8 @@ CliCommands AllCliCommands()
                                            OperationCode::WirelessFactoryDefault));
     add(std::make_unique<ExternalModuleCommand>());
     add(std::make_unique<AccessPointScanCommand>());
+    add(std::make_unique<NetCommand>());
+    add(std::make_unique<DiscoverCommand>());
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     add(std::make_unique<ClockCommand>());

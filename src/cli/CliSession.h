@@ -4,6 +4,7 @@
 #include "link/LinkLayer.h"
 #include "link/LinkSettings.h"
 #include "link/Progress.h"
+#include "net/DiscoveryClient.h"
 #include "protocol/CommandDispatcher.h"
 
 #include <QIODevice>
@@ -43,6 +44,7 @@ public:
     /// The printer's current password from the --password link option, for the password gate.
     std::optional<QString> password;
     LinkSettings settings;
+    DiscoveryTargets discoveryTargets;
     InterfaceKind kind = InterfaceKind::Usb;
     Progress progress;
     std::unique_ptr<LinkLayer> links;

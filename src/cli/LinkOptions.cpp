@@ -79,6 +79,10 @@ QList<QCommandLineOption> LinkOptions()
                         "it shows in the process list: scripts give it in NORVANE_PASSWORD\n"
                         "or with --printer-password-file instead"),
          QStringLiteral("TEXT")},
+        {QStringLiteral("discovery-target"),
+         QStringLiteral("send network discovery requests to HOST:PORT (an IPv4 address) instead of\n"
+                        "broadcasting them: a printer on another subnet, or a virtual one"),
+         QStringLiteral("HOST:PORT")},
     };
 }
 
@@ -138,6 +142,11 @@ QString ApplyLinkOptions(const QCommandLineParser& parser, LinkChoice& choice)
             choice.usbRoots = UsbDeviceRoots::under(value);
         } else if (option == QStringLiteral("password")) {
             choice.password = value;
+        } else if (option == QStringLiteral("discovery-target")) {
+            if (const auto targets = DiscoveryTargetsFor(value))
+                choice.discoveryTargets = *targets;
+            else
+                error = QStringLiteral("--discovery-target takes IPV4-ADDRESS:PORT, not %1").arg(value);
         }
         if (!error.isEmpty())
             return error;

@@ -4,6 +4,7 @@
 #include "link/LinkSettings.h"
 #include "link/LinkTimeouts.h"
 #include "link/UsbDiscovery.h"
+#include "net/DiscoveryClient.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -22,6 +23,8 @@ struct LinkChoice
     UsbDeviceRoots usbRoots;
     /// The printer's current password, for the commands that pass the password gate.
     std::optional<QString> password;
+    /// Where discovery requests go: the broadcast and multicast addresses unless --discovery-target is given.
+    DiscoveryTargets discoveryTargets;
 
     /// The time-outs with --read-timeout applied to every kind.
     LinkTimeouts timeouts() const;

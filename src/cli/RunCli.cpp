@@ -88,6 +88,7 @@ int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice*
     session.kind = choice.kind;
     session.settings = choice.settings;
     session.password = choice.password;
+    session.discoveryTargets = choice.discoveryTargets;
     session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));
     session.links->timeouts() = choice.timeouts();
     TerminalProgress terminal(stderr);

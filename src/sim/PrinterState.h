@@ -7,6 +7,7 @@
 #include "DumpState.h"
 #include "ExternalModuleState.h"
 #include "MemoryState.h"
+#include "NetworkState.h"
 #include "PrinterFunctionState.h"
 #include "SensorState.h"
 #include "SimFault.h"
@@ -39,6 +40,7 @@ struct PrinterState
     DumpState dump;
     ExternalModuleState externalModule;
     MemoryState memories;
+    NetworkState network;
     PrinterFunctionState functions;
     SensorState sensor;
     WirelessState wireless;

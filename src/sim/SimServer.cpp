@@ -2,6 +2,7 @@
 
 #include "PtyEndpoint.h"
 #include "TcpListener.h"
+#include "UdpEndpoint.h"
 #include "UsbEndpoint.h"
 
 #include <algorithm>
@@ -37,6 +38,16 @@ int SimServer::listenTcp(int port)
         return 0;
     const int bound = listener->port();
     m_endpoints.push_back(std::move(listener));
+    return bound;
+}
+
+int SimServer::listenUdp(int port)
+{
+    auto endpoint = UdpEndpoint::open(port, m_printer);
+    if (!endpoint)
+        return 0;
+    const int bound = endpoint->port();
+    m_endpoints.push_back(std::move(endpoint));
     return bound;
 }
 

@@ -23,6 +23,8 @@ public:
 
     /// Listens on 127.0.0.1; port 0 takes any free port. The bound port, or 0 when it cannot listen.
     int listenTcp(int port = 0);
+    /// The discovery port on every local address; port 0 takes any free port. The bound port, or 0.
+    int listenUdp(int port = 0);
     /// A new pseudo-terminal in raw mode; the path a client opens, empty on failure.
     QString openPty();
     /// A new pseudo-terminal served as a USB printer in a fake device tree under `dir`; false on failure.

@@ -10,6 +10,7 @@
 #include "ExternalModuleCommands.h"
 #include "FirmwareUpdateCommands.h"
 #include "MemoryCommands.h"
+#include "NetworkCommands.h"
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
@@ -36,6 +37,7 @@ VirtualPrinter::VirtualPrinter()
     m_router.add(std::make_unique<DumpCommands>());
     m_router.add(std::make_unique<SensorCommands>());
     m_router.add(std::make_unique<ExternalModuleCommands>());
+    m_router.add(std::make_unique<NetworkCommands>());
     m_state.reports = FactoryReports(kDefaultEdition);
 }
 

@@ -43,12 +43,20 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A virtual printer. Prints the TCP port on its first line (with --tcp), then \"pty PATH\" and\n"
-                       "\"usb DIR\" lines, then each command it accepts. Runs until interrupted."));
+        QStringLiteral("A virtual printer. Prints the TCP port on its first line (with --tcp), then \"udp PORT\",\n"
+                       "\"pty PATH\" and \"usb DIR\" lines, then each command it accepts. Runs until interrupted."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("tcp"), QStringLiteral("Listen on 127.0.0.1:PORT (0: any free port)."), QStringLiteral("PORT")},
+        {QStringLiteral("udp"),
+         QStringLiteral("Answer network discovery on UDP PORT of every local address, to senders on this machine\n"
+                        "only (0: any free port)."),
+         QStringLiteral("PORT")},
+        {QStringLiteral("mac"), QStringLiteral("The Ethernet MAC address, as 00:1B:82:4E:56:01."),
+         QStringLiteral("MAC")},
+        {QStringLiteral("net-name"), QStringLiteral("The network printer name."), QStringLiteral("NAME")},
+        {QStringLiteral("model"), QStringLiteral("The model name discovery reports."), QStringLiteral("NAME")},
         {QStringLiteral("pty"), QStringLiteral("Serve a pseudo-terminal (a serial or parallel port).")},
         {QStringLiteral("usb"), QStringLiteral("Serve a pseudo-terminal as a USB printer under DIR/sys and DIR/dev."),
          QStringLiteral("DIR")},
@@ -103,9 +111,9 @@ int main(int argc, char** argv)
         {QStringLiteral("quiet"), QStringLiteral("Do not print the commands received.")},
     });
     parser.process(app);
-    if (!parser.isSet(QStringLiteral("tcp")) && !parser.isSet(QStringLiteral("pty")) &&
-        !parser.isSet(QStringLiteral("usb")))
-        fail(QStringLiteral("choose at least one of --tcp, --pty, --usb"));
+    if (!parser.isSet(QStringLiteral("tcp")) && !parser.isSet(QStringLiteral("udp")) &&
+        !parser.isSet(QStringLiteral("pty")) && !parser.isSet(QStringLiteral("usb")))
+        fail(QStringLiteral("choose at least one of --tcp, --udp, --pty, --usb"));
 
     VirtualPrinter printer;
     printer.withState([&](PrinterState& state) {
@@ -175,6 +183,16 @@ int main(int argc, char** argv)
                 fail(QStringLiteral("unknown fault %1").arg(parser.value(QStringLiteral("fault"))));
             state.fault = *fault;
         }
+        if (parser.isSet(QStringLiteral("mac"))) {
+            const auto mac = norvane::ParseMacAddress(parser.value(QStringLiteral("mac")).toLatin1());
+            if (!mac)
+                fail(QStringLiteral("--mac takes six two-digit hexadecimal groups joined by colons"));
+            state.network.mac = *mac;
+        }
+        if (parser.isSet(QStringLiteral("net-name")))
+            state.network.name = parser.value(QStringLiteral("net-name")).toLatin1();
+        if (parser.isSet(QStringLiteral("model")))
+            state.network.model = parser.value(QStringLiteral("model")).toLatin1();
         if (parser.isSet(QStringLiteral("delay")))
             state.replyDelay = std::chrono::milliseconds(parseNumber(parser.value(QStringLiteral("delay")), "delay"));
     });
@@ -192,6 +210,12 @@ int main(int argc, char** argv)
         if (port == 0)
             fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(parser.value(QStringLiteral("tcp"))));
         std::printf("%d\n", port);
+    }
+    if (parser.isSet(QStringLiteral("udp"))) {
+        const int port = server.listenUdp(parseNumber(parser.value(QStringLiteral("udp")), "port"));
+        if (port == 0)
+            fail(QStringLiteral("cannot bind UDP port %1").arg(parser.value(QStringLiteral("udp"))));
+        std::printf("udp %d\n", port);
     }
     if (parser.isSet(QStringLiteral("pty"))) {
         const QString path = server.openPty();

@@ -6,6 +6,7 @@
 #include "ConfigurationPage.h"
 #include "CurrentLanguage.h"
 #include "DumpText.h"
+#include "EthernetSetup.h"
 #include "FileManagerPage.h"
 #include "FontManagerPage.h"
 #include "FormControls.h"
@@ -14,6 +15,7 @@
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
 #include "TFormLPTSetup.h"
+#include "TFormNetSetup.h"
 #include "TFormPasswordSetup.h"
 #include "TFormRs232Setup.h"
 #include "TFormSensorCalibrate.h"
@@ -78,7 +80,8 @@ TFormMain::TFormMain(UserPrompts& prompts, MainWindowEnvironment environment)
       m_formProcess(m_screen, this), m_links(m_linkSettings, m_progress,
                                              environment.transportOpener ? std::move(environment.transportOpener)
                                                                          : std::make_unique<SystemTransportOpener>()),
-      m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); })
+      m_dispatcher(m_links), m_runner(*this, m_dispatcher, prompts, [this] { return currentKind(); }),
+      m_discovery(environment.discoveryTargets, environment.discoveryTimeouts)
 {
     m_links.timeouts() = environment.timeouts;
     m_progress.setView(&m_formProcess);
@@ -194,7 +197,6 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         const char* caption;
         void (TFormMain::*click)();
     };
-    // The buttons of later features are in place, disabled until they do something.
     const FunctionButton buttons[] = {
         {"ButtonInitial", "Factory Default", &TFormMain::ButtonInitialClick},
         {"ButtonDump", "Dump Text", &TFormMain::ButtonDumpClick},
@@ -204,7 +206,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
         {"ButtonRestPrinter", "Reset Printer", &TFormMain::ButtonRestPrinterClick},
         {"ButtonTestPatern", "Print Test Page", &TFormMain::ButtonTestPaternClick},
         {"ButtonIgnoreAuto", "Ignore AUTO.BAS", &TFormMain::ButtonIgnoreAutoClick},
-        {"ButtonEthernet", "Ethernet Setup", nullptr},
+        {"ButtonEthernet", "Ethernet Setup", &TFormMain::ButtonEthernetClick},
         {"ButtonPassword", "Password Setup", &TFormMain::ButtonPasswordClick},
         {"ButtonLineModeOut", "Exit Line Mode", &TFormMain::ButtonLineModeOutClick},
         {"ButtonActEmulation", "Active Emulation", &TFormMain::ButtonActEmulationClick},
@@ -214,12 +216,7 @@ QGroupBox* TFormMain::buildPrinterFunction(QWidget& page)
     for (const FunctionButton& button : buttons) {
         auto* widget = Named<QPushButton>(button.name, QLatin1StringView(button.caption));
         layout->addWidget(widget);
-        if (button.click) {
-            connect(widget, &QPushButton::clicked, this, button.click);
-        } else {
-            widget->setEnabled(false);
-            widget->setToolTip(QStringLiteral("This function is not available yet."));
-        }
+        connect(widget, &QPushButton::clicked, this, button.click);
     }
     group->findChild<QPushButton*>(QStringLiteral("ButtonEthernet"))->hide();
     return group;
@@ -351,8 +348,12 @@ void TFormMain::ButtonInterFaceClick()
         dialog.exec();
         break;
     }
+    case InterfaceKind::Ethernet: {
+        TFormNetSetup dialog(m_linkSettings.ethernet, m_discovery, m_prompts, this);
+        dialog.exec();
+        break;
+    }
     case InterfaceKind::Usb:
-    case InterfaceKind::Ethernet:
         break;
     }
     showLinkDisplay();
@@ -400,6 +401,11 @@ void TFormMain::ButtonTestPaternClick()
 void TFormMain::ButtonIgnoreAutoClick()
 {
     m_runner.RunOperation<OperationCode::IgnoreStartupProgram>();
+}
+
+void TFormMain::ButtonEthernetClick()
+{
+    RunEthernetSetup(m_runner, m_ethernetSettings);
 }
 
 void TFormMain::ButtonPasswordClick()

@@ -9,6 +9,8 @@
 #include "link/LinkLayer.h"
 #include "link/LinkSettings.h"
 #include "link/Progress.h"
+#include "net/DiscoveryClient.h"
+#include "net/EthernetSettings.h"
 #include "protocol/CommandDispatcher.h"
 #include "protocol/PrinterClock.h"
 #include "protocol/PrinterStatus.h"
@@ -73,6 +75,7 @@ private:
     void ButtonRestPrinterClick();
     void ButtonTestPaternClick();
     void ButtonIgnoreAutoClick();
+    void ButtonEthernetClick();
     void ButtonPasswordClick();
     void ButtonSensorCalibrateClick();
     void ButtonLineModeOutClick();
@@ -91,6 +94,8 @@ private:
     PrinterConfig m_config;
     StatusFlags m_statusFlags;
     ClockSetting m_clockSetting;
+    EthernetSettings m_ethernetSettings;
+    DiscoveryClient m_discovery;
     /// `FontDialog1`, whose last confirmed font is where it opens next.
     FontChoice m_fontChoice{m_prompts};
 

@@ -5,6 +5,7 @@ namespace norvane::test {
 SimPrinter::SimPrinter()
 {
     tcpPort = server.listenTcp();
+    udpPort = server.listenUdp();
     ptyPath = server.openPty();
     server.openUsb(usbDir.path());
     server.start();
@@ -19,6 +20,12 @@ SimPrinter::SimPrinter()
     links->timeouts().comRead = kShortTimeout;
     links->timeouts().ethernet = kShortTimeout;
     dispatcher = std::make_unique<CommandDispatcher>(*links);
+}
+
+DiscoveryTargets SimPrinter::loopbackTargets() const
+{
+    const DiscoveryDestination here{QHostAddress(QHostAddress::LocalHost), static_cast<std::uint16_t>(udpPort)};
+    return {here, here};
 }
 
 } // namespace norvane::test

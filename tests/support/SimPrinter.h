@@ -5,6 +5,7 @@
 #include "link/LinkLayer.h"
 #include "link/Progress.h"
 #include "link/SystemTransportOpener.h"
+#include "net/DiscoveryClient.h"
 #include "protocol/CommandDispatcher.h"
 
 #include <QTemporaryDir>
@@ -43,6 +44,8 @@ struct SimPrinter
     sim::VirtualPrinter printer;
     sim::SimServer server{printer};
     int tcpPort = 0;
+    /// The discovery port, answering on every local address.
+    int udpPort = 0;
     QString ptyPath;
     QTemporaryDir usbDir;
     LinkSettings settings;
@@ -51,6 +54,9 @@ struct SimPrinter
     std::unique_ptr<CommandDispatcher> dispatcher;
 
     static constexpr std::chrono::milliseconds kShortTimeout{300};
+
+    /// Both discovery destinations on this printer's port on 127.0.0.1.
+    DiscoveryTargets loopbackTargets() const;
 };
 
 } // namespace norvane::test

@@ -85,6 +85,9 @@ ui::TFormMain& MainWindowFixture::openWindow(bool withUsbPrinter, QRect screen)
     environment.screen = screen;
     // The captions the tests look for are English whatever the machine's locale.
     environment.language = UiLanguage::English;
+    // Never the broadcast and multicast addresses: no test sends a packet off this machine.
+    environment.discoveryTargets = discoveryTargets.value_or(sim.loopbackTargets());
+    environment.discoveryTimeouts = {std::chrono::milliseconds(200), std::chrono::milliseconds(1000)};
     window = std::make_unique<ui::TFormMain>(prompts, std::move(environment));
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace norvane::test {
@@ -42,6 +43,8 @@ protected:
     QString writeFile(const QString& name, const QByteArray& bytes);
 
     SimPrinter sim;
+    /// Where the window's discovery requests go: the virtual printer's discovery port unless a test says.
+    std::optional<DiscoveryTargets> discoveryTargets;
     QTemporaryDir emptyUsbTree;
     ScriptedPrompts prompts;
     std::vector<LinkOpening> openings;

@@ -3,7 +3,9 @@
 #include "RadioGroup.h"
 #include "TActiveEmu.h"
 #include "TFormDumpTextSetup.h"
+#include "TFormEthernetSetup.h"
 #include "TFormLPTSetup.h"
+#include "TFormNetSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
 #include "TFormPreviewFont.h"
@@ -207,4 +209,23 @@ TEST_F(ScreenshotTest, theDumpDialogRendersAndHoldsTogetherWithTheCardNameEnable
     DumpRequest request{1, "LOG.TXT", false};
     ui::TFormDumpTextSetup dump(request, prompts);
     saveAndCheck(dump, QStringLiteral("TFormDumpTextSetup"));
+}
+
+TEST_F(ScreenshotTest, theNetworkDialogsRenderAndHoldTogether)
+{
+    openWindow();
+    EthernetLinkSettings link;
+    const DiscoveryClient discovery(sim.loopbackTargets(), {std::chrono::milliseconds(200), std::chrono::seconds(1)});
+    ui::TFormNetSetup netSetup(link, discovery, prompts);
+    saveAndCheck(netSetup, QStringLiteral("TFormNetSetup"));
+
+    EthernetSettings settings;
+    settings.dhcp = 0;
+    settings.ipAddress = "192.168.1.57";
+    settings.subnetMask = "255.255.255.0";
+    settings.gateway = "192.168.1.1";
+    settings.printerName = "NV-PRINTER";
+    settings.macAddress = "00:1B:82:4E:56:01";
+    ui::TFormEthernetSetup ethernetSetup(settings, {});
+    saveAndCheck(ethernetSetup, QStringLiteral("TFormEthernetSetup"));
 }

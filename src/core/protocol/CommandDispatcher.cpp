@@ -5,6 +5,7 @@
 #include "protocol/CommandFormat.h"
 #include "protocol/DialogOperations.h"
 #include "protocol/DumpOperations.h"
+#include "protocol/EthernetOperations.h"
 #include "protocol/FileOperations.h"
 #include "protocol/PrinterClock.h"
 #include "protocol/PrinterOperations.h"
@@ -39,6 +40,7 @@ CommandDispatcher::CommandDispatcher(LinkLayer& links) : m_links(links)
     RegisterSensorOperations(*this);
     RegisterWirelessOperations(*this);
     RegisterClockOperations(*this);
+    RegisterEthernetOperations(*this);
 }
 
 ResultCode CommandDispatcher::dispatch(OperationCode op, InterfaceKind kind)

@@ -13,6 +13,7 @@ struct ClockSetting;
 struct ConfigPageWrite;
 struct DownloadRequest;
 struct DumpRequest;
+struct EthernetSettings;
 struct FileListStore;
 struct PrinterConfig;
 struct PrinterFileRequest;
@@ -103,6 +104,18 @@ template <> struct OperationRecord<OperationCode::PrintTestPage>
 template <> struct OperationRecord<OperationCode::IgnoreStartupProgram>
 {
     using Type = void;
+};
+template <> struct OperationRecord<OperationCode::SetIpAddress>
+{
+    using Type = const EthernetSettings;
+};
+template <> struct OperationRecord<OperationCode::SetPrinterName>
+{
+    using Type = const EthernetSettings;
+};
+template <> struct OperationRecord<OperationCode::ReadEthernetSettings>
+{
+    using Type = EthernetSettings;
 };
 template <> struct OperationRecord<OperationCode::LinkTest>
 {
