@@ -1,5 +1,7 @@
 #include "TFormEthernetSetup.h"
 
+#include "CurrentLanguage.h"
+#include "LanguageRows.h"
 #include "RadioGroup.h"
 
 #include <QGridLayout>
@@ -37,6 +39,14 @@ QPushButton* namedButton(const char* name, const char* caption)
     button->setObjectName(QLatin1StringView(name));
     return button;
 }
+
+/// The dialog's texts from the language table, put on when it opens.
+const LanguageRow kEthernetSetupRows[] = {
+    {"FormEthernetSetup", 36},     {"RadioGroupDHCP", 215},   {"RadioGroupDHCP", 216, 0},
+    {"RadioGroupDHCP", 217, 1},    {"LabelIP", 218},          {"LabelMask", 219},
+    {"LabelGateWay", 220},         {"LabelPrinterName", 221}, {"LabelMACAddr", 222},
+    {"ButtonSetPrinterName", 223}, {"ButtonSetIP", 224},      {"ButtonCancel", 2},
+};
 
 } // namespace
 
@@ -103,6 +113,8 @@ TFormEthernetSetup::TFormEthernetSetup(EthernetSettings& record, const QPoint& p
     m_editPrinterName->setText(QString::fromLatin1(m_copy.printerName));
     m_editMACAddr->setText(QString::fromLatin1(m_copy.macAddress));
     enableAddressRows();
+
+    ApplyLanguageRows(*this, kEthernetSetupRows, CurrentLanguage());
 
     connect(m_radioGroupDHCP, &RadioGroup::itemIndexChanged, this, &TFormEthernetSetup::RadioGroupDHCPClick);
     connect(buttonSetIP, &QPushButton::clicked, this, &TFormEthernetSetup::ButtonSetIPClick);

@@ -1,5 +1,7 @@
 #include "TFormNetSetup.h"
 
+#include "CurrentLanguage.h"
+#include "LanguageRows.h"
 #include "TFormEthernetSetup.h"
 #include "UserPrompts.h"
 
@@ -37,6 +39,14 @@ QPushButton* hiddenButton(const char* name, const char* caption)
     return button;
 }
 
+/// The dialog's texts from the language table, put on when it opens; the list's columns are the five rows
+/// from `kFirstColumnRow` on.
+const LanguageRow kNetSetupRows[] = {
+    {"ButtonExit", 3},       {"GroupBoxIPSetting", 203}, {"LabelIPAddress", 204},       {"LabelPort", 205},
+    {"ButtonDiscover", 206}, {"ButtonChangeIP", 207},    {"ButtonFactoryDefault", 208}, {"ButtonBrowser", 209},
+};
+constexpr int kFirstColumnRow = 210;
+
 } // namespace
 
 TFormNetSetup::TFormNetSetup(EthernetLinkSettings& record, const DiscoveryClient& discovery, UserPrompts& prompts,
@@ -72,8 +82,9 @@ TFormNetSetup::TFormNetSetup(EthernetLinkSettings& record, const DiscoveryClient
     grid->setColumnStretch(0, 1);
 
     m_listView1->setObjectName(QStringLiteral("ListView1"));
-    m_listView1->setHeaderLabels({QStringLiteral("Printer Name"), QStringLiteral("MAC"), QStringLiteral("IP Address"),
-                                  QStringLiteral("Model Name"), QStringLiteral("Status")});
+    m_listView1->setHeaderLabels({Translated(kFirstColumnRow), Translated(kFirstColumnRow + 1),
+                                  Translated(kFirstColumnRow + 2), Translated(kFirstColumnRow + 3),
+                                  Translated(kFirstColumnRow + 4)});
     m_listView1->setRootIsDecorated(false);
     m_listView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_listView1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -91,6 +102,8 @@ TFormNetSetup::TFormNetSetup(EthernetLinkSettings& record, const DiscoveryClient
     layout->addLayout(actions);
     layout->addWidget(group);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ApplyLanguageRows(*this, kNetSetupRows, CurrentLanguage());
 
     connect(buttonExit, &QPushButton::clicked, this, &TFormNetSetup::ButtonExitClick);
     connect(m_buttonDiscover, &QPushButton::clicked, this, &TFormNetSetup::ButtonDiscoverClick);

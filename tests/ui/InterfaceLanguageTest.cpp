@@ -7,6 +7,8 @@
 #include "TFormLPTSetup.h"
 #include "TFormPassword.h"
 #include "TFormPasswordSetup.h"
+#include "TFormEthernetSetup.h"
+#include "TFormNetSetup.h"
 #include "TFormPreviewFont.h"
 #include "TFormRTCSetup.h"
 #include "TFormRs232Setup.h"
@@ -92,6 +94,14 @@ protected:
              [] {
                  return std::make_unique<ui::TFormPreviewFont>();
              }},
+            {"TFormNetSetup",
+             [this] {
+                 return std::make_unique<ui::TFormNetSetup>(ethernetLink, discovery, prompts);
+             }},
+            {"TFormEthernetSetup",
+             [this] {
+                 return std::make_unique<ui::TFormEthernetSetup>(ethernet, QPoint());
+             }},
         };
     }
 
@@ -100,6 +110,10 @@ protected:
     DumpRequest dump{1, "LOG.TXT", false};
     ClockSetting clock{2026, 12, 8, 14, 5, 30};
     ui::PasswordRecord password{"secret"};
+    EthernetLinkSettings ethernetLink;
+    EthernetSettings ethernet;
+    // Short silences: the opening search only has to end, not to find anything.
+    DiscoveryClient discovery{sim.loopbackTargets(), {std::chrono::milliseconds(10), std::chrono::milliseconds(10)}};
 };
 
 TEST_F(InterfaceLanguageTest, startsWithTheTableTextsWhereTheyDifferFromTheDesign)
