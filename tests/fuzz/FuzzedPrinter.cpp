@@ -11,6 +11,7 @@ FuzzedPrinter::FuzzedPrinter(const std::uint8_t* data, std::size_t size)
     // Waits measured on the wall clock would make every input slow without finding more.
     LinkTimeouts& timeouts = m_links.links.timeouts();
     timeouts.bluetoothScan = {};
+    timeouts.accessPointScan = {};
     timeouts.fileRequestSettle = {};
     timeouts.fileRequestLead = {};
     m_links.device->respond = [this](QByteArrayView) {

@@ -24,6 +24,7 @@ RECORDINGS = {
     "fuzz-printer-replies": [["status"], ["password", "get"], ["clock", "get"], ["sensor", "read"],
                              ["emulation", "get"]],
     "fuzz-bluetooth-scan": [["bt-scan"]],
+    "fuzz-access-point-scan": [["ap-scan"]],
 }
 # fuzz-printer-replies takes the reader from its first byte, in this order
 PRINTER_REPLY_READERS = {"status": 0, "password": 1, "clock": 2, "sensor": 4, "emulation": 6}
@@ -55,13 +56,55 @@ def proxy_once(listener, upstream_port, answers):
                 current += data
 
 
+def record_discovery(build, sim_port):
+    """Saves every datagram the printer sends back to a Discover pass and to a Get Group 4/5 exchange."""
+    folder = os.path.join(HERE, "corpus", "fuzz-discovery")
+    os.makedirs(folder, exist_ok=True)
+    replies = []
+    proxy = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+    proxy.bind(("127.0.0.1", 0))
+    printer = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+    printer.bind(("127.0.0.1", 0))
+    stop = threading.Event()
+
+    def relay():
+        client = None
+        while not stop.is_set():
+            readable, _, _ = select.select([proxy, printer], [], [], 0.1)
+            for sock in readable:
+                data, sender = sock.recvfrom(65536)
+                if sock is proxy:
+                    client = sender
+                    printer.sendto(data, ("127.0.0.1", sim_port))
+                elif client is not None:
+                    replies.append(data)
+                    proxy.sendto(data, client)
+
+    thread = threading.Thread(target=relay)
+    thread.start()
+    target = "127.0.0.1:%d" % proxy.getsockname()[1]
+    cli = os.path.join(build, "src/cli/norvane-cli")
+    listing = subprocess.run([cli, "--discovery-target", target, "discover"], capture_output=True, text=True,
+                             timeout=60).stdout
+    mac = listing.split("\t")[1] if "\t" in listing else "00:1B:82:4E:56:01"
+    subprocess.run([cli, "--discovery-target", target, "discover", "get", mac], stdout=subprocess.DEVNULL,
+                   timeout=60)
+    stop.set()
+    thread.join()
+    for index, reply in enumerate(replies):
+        with open(os.path.join(folder, "reply-%d" % index), "wb") as out:
+            out.write(reply)
+
+
 def main():
     build = sys.argv[1]
     sim = subprocess.Popen([os.path.join(build, "src/sim/norvane-sim"), "--tcp", "0",
-                            "--bt-devices", "Scanner=00:11:22:33:44:55;Phone=66:77:88:99:AA:BB"],
+                            "--bt-devices", "Scanner=00:11:22:33:44:55;Phone=66:77:88:99:AA:BB",
+                            "--access-points", "Office=2;Lab=1;Guest=0", "--udp", "0"],
                            stdout=subprocess.PIPE, text=True)
     try:
         port = int(sim.stdout.readline().split()[-1])
+        udp_port = int(sim.stdout.readline().split()[-1])
         for target, runs in RECORDINGS.items():
             folder = os.path.join(HERE, "corpus", target)
             os.makedirs(folder, exist_ok=True)
@@ -90,6 +133,7 @@ def main():
                         "--json", os.path.join(HERE, "corpus/fuzz-config-json/virtual-printer.json"),
                         "--dcf", os.path.join(HERE, "corpus/fuzz-dcf/virtual-printer.dcf")],
                        stdout=subprocess.DEVNULL, check=True, timeout=120)
+        record_discovery(build, udp_port)
     finally:
         sim.terminate()
         sim.wait()
