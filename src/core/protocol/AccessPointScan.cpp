@@ -1,32 +1,18 @@
 #include "protocol/AccessPointScan.h"
 
 #include "link/LinkLayer.h"
-#include "link/Progress.h"
+#include "protocol/ModuleScan.h"
 #include "protocol/ReplyFraming.h"
 
-#include <QScopeGuard>
 #include <algorithm>
 
 namespace norvane {
 
 namespace {
 
-constexpr qsizetype kScanReplyCapacity = 8912;
 constexpr int kScanWaitSteps = 60;
 constexpr std::int32_t kWep = 1;
 constexpr std::int32_t kWpa = 2;
-
-/// Waits the module's search time in steps, advancing the bar after each, until the answer begins.
-void waitForScan(PrinterLink& link, Progress& progress, std::chrono::milliseconds scanTime)
-{
-    const auto step = scanTime / kScanWaitSteps;
-    for (int i = 0; i < kScanWaitSteps; ++i) {
-        if (link.WaitForInput(step))
-            return;
-        progress.StepProgress(ProgressMode::StepPerWrite, 3);
-        progress.PassEvents();
-    }
-}
 
 } // namespace
 
@@ -80,20 +66,12 @@ QByteArray SecurityName(std::int32_t security)
 
 ResultCode ScanAccessPoints(PrinterLink& link, AccessPointScanResult& result, const OperationContext& context)
 {
-    if (Announce(link) != ResultCode::Success)
-        return ResultCode::DataTransmissionError;
-    if (SendCommand(link, "DIAGNOSTIC REPORT SCANAP\r\n") != ResultCode::Success)
-        return ResultCode::DataTransmissionError;
-    link.DiscardInput();
-
-    Progress& progress = context.links.progress();
-    progress.ShowProgress(ProgressMode::StepPerWrite, 3, 3);
-    const auto hide = qScopeGuard([&] { progress.HideProgress(); });
-    waitForScan(link, progress, context.links.timeouts().accessPointScan);
     QByteArray reply;
-    if (!ReadFramedReply(link, reply, kScanReplyCapacity) || !ParseAccessPointReply(reply, result))
-        return ResultCode::DataReceivingError;
-    return ResultCode::Success;
+    const ResultCode read = ReadModuleScan(link, context, "DIAGNOSTIC REPORT SCANAP\r\n",
+                                           context.links.timeouts().accessPointScan, kScanWaitSteps, reply);
+    if (read != ResultCode::Success)
+        return read;
+    return ParseAccessPointReply(reply, result) ? ResultCode::Success : ResultCode::DataReceivingError;
 }
 
 } // namespace norvane

@@ -1,30 +1,15 @@
 #include "protocol/BluetoothScan.h"
 
 #include "link/LinkLayer.h"
-#include "link/Progress.h"
 #include "protocol/CommandFormat.h"
+#include "protocol/ModuleScan.h"
 #include "protocol/ReplyFraming.h"
-
-#include <QScopeGuard>
 
 namespace norvane {
 
 namespace {
 
-constexpr qsizetype kScanReplyCapacity = 8912;
 constexpr int kScanWaitSteps = 100;
-
-/// Waits the module's search time in steps, advancing the bar after each, until the answer begins.
-void waitForScan(PrinterLink& link, Progress& progress, std::chrono::milliseconds scanTime)
-{
-    const auto step = scanTime / kScanWaitSteps;
-    for (int i = 0; i < kScanWaitSteps; ++i) {
-        if (link.WaitForInput(step))
-            return;
-        progress.StepProgress(ProgressMode::StepPerWrite, 3);
-        progress.PassEvents();
-    }
-}
 
 } // namespace
 
@@ -57,20 +42,12 @@ bool ParseBluetoothScanReply(const QByteArray& reply, BluetoothScanResult& resul
 
 ResultCode ScanBluetooth(PrinterLink& link, BluetoothScanResult& result, const OperationContext& context)
 {
-    if (Announce(link) != ResultCode::Success)
-        return ResultCode::DataTransmissionError;
-    if (SendCommand(link, "DIAGNOSTIC REPORT SCANBT\r\n") != ResultCode::Success)
-        return ResultCode::DataTransmissionError;
-    link.DiscardInput();
-
-    Progress& progress = context.links.progress();
-    progress.ShowProgress(ProgressMode::StepPerWrite, 3, 3);
-    const auto hide = qScopeGuard([&] { progress.HideProgress(); });
-    waitForScan(link, progress, context.links.timeouts().bluetoothScan);
     QByteArray reply;
-    if (!ReadFramedReply(link, reply, kScanReplyCapacity) || !ParseBluetoothScanReply(reply, result))
-        return ResultCode::DataReceivingError;
-    return ResultCode::Success;
+    const ResultCode read = ReadModuleScan(link, context, "DIAGNOSTIC REPORT SCANBT\r\n",
+                                           context.links.timeouts().bluetoothScan, kScanWaitSteps, reply);
+    if (read != ResultCode::Success)
+        return read;
+    return ParseBluetoothScanReply(reply, result) ? ResultCode::Success : ResultCode::DataReceivingError;
 }
 
 ResultCode ConnectBluetoothMaster(PrinterLink& link, const QByteArray& address)
