@@ -1,12 +1,15 @@
 #pragma once
 
 #include "fonts/BitmapFontParams.h"
+#include "fonts/FaceRasterizer.h"
 
 #include <QByteArray>
 #include <QFont>
+#include <QImage>
 #include <QRawFont>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 namespace norvane {
 
@@ -20,7 +23,8 @@ struct GlyphBitmap
 
 /// Draws characters black on white in one font at its pixel size and reads the ink back as bits. Every
 /// pixel that is not pure white counts as ink, so the smoothed edges of a glyph print too.
-/// One renderer per thread: it owns its font engine.
+/// One renderer per thread: it owns its font engine. It draws through FreeType directly where that draws
+/// exactly as Qt would, else through Qt.
 class GlyphRenderer
 {
 public:
@@ -37,8 +41,12 @@ public:
 
 private:
     QList<quint32> glyphsOf(const QString& text) const;
+    QList<qreal> advancesOf(const QList<quint32>& glyphs) const;
+    /// Qt's drawing of the glyph, kept in `drawing` while its ink is read.
+    GreyGlyph drawnByQt(quint32 glyph, QImage& drawing) const;
 
     QRawFont m_font;
+    std::unique_ptr<FaceRasterizer> m_face;
     int m_ascent = 0;
     int m_lineHeight = 0;
 };
