@@ -7,7 +7,6 @@
 #include "PrinterText.h"
 #include "config/BoundedFile.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -43,10 +42,9 @@ QByteArray jsonString(const QString& text)
 
 QByteArray outcomeLine(const BatchTarget& target, const BatchOutcome& outcome)
 {
-    const QByteArray line = "{\"target\": " + jsonString(target.name) +
-                            ", \"exit\": " + QByteArray::number(outcome.exitStatus) +
-                            ", \"message\": " + jsonString(QString::fromUtf8(outcome.err).trimmed()) +
-                            ", \"stdout\": " + jsonString(QString::fromUtf8(outcome.out)) + '}';
+    const QByteArray line =
+        "{\"target\": " + jsonString(target.name) + ", \"exit\": " + QByteArray::number(outcome.exitStatus) +
+        ", \"message\": " + jsonString(outcome.err.trimmed()) + ", \"stdout\": " + jsonString(outcome.out) + '}';
     return JsonWithEscapedControls(line);
 }
 
@@ -56,12 +54,8 @@ BatchJob jobFor(const BatchTarget& target, const QStringList& commandLine)
     job.arguments = target.linkArguments;
     for (QString word : commandLine)
         job.arguments << word.replace(kTargetPlaceholder, target.fileName);
-    job.environment = QProcessEnvironment::systemEnvironment();
-    if (target.passwordVariable) {
-        job.environment.insert(QLatin1StringView(kPasswordVariable),
-                               qEnvironmentVariable(qPrintable(*target.passwordVariable)));
-        job.environment.remove(QLatin1StringView(kOlderPasswordVariable));
-    }
+    if (target.passwordVariable)
+        job.password = qEnvironmentVariable(qPrintable(*target.passwordVariable));
     return job;
 }
 
@@ -82,19 +76,20 @@ QString commandProblem(const QStringList& commandLine)
 QString BatchCommand::details() const
 {
     return QStringLiteral(
-        "Runs COMMAND [ARGS] once for every printer of the targets file, each in its own norvane-cli with its\n"
-        "own link, N at a time (default 4). The targets file holds one printer a line, as link options:\n"
+        "Runs COMMAND [ARGS] once for every printer of the targets file, each with its own link and state,\n"
+        "N at a time (default 4) on threads of this process. The targets file holds one printer a line, as\n"
+        "link options:\n"
         "  --net 10.0.0.5 --password-env PW_10_0_0_5\n"
         "  --com /dev/ttyUSB0 --baud 115200\n"
         "Lines starting with # and blank lines are skipped. --password-env VAR gives that printer the\n"
         "password in the environment variable VAR; a target without it takes NORVANE_PASSWORD as any\n"
         "command does. A password is never taken on a command line, so --password is refused.\n"
-        "{target} in ARGS becomes the target in a form a file name can take (10.0.0.5_9100, dev_ttyUSB0),\n"
+        "{target} in ARGS becomes the target in a form a file name can take (10.0.0.5:9100 becomes\n"
+        "10.0.0.5_9100, /dev/ttyUSB0 dev_ttyUSB0),\n"
         "so read-config --dcf out-{target}.dcf writes one file per printer.\n"
         "As each target finishes, one JSON line: {\"target\": T, \"exit\": N, \"message\": ERRORS,\n"
         "\"stdout\": OUTPUT}; at the end a summary on standard error. Exits 0 when every target exited 0,\n"
-        "otherwise with the exit status of the first failed target in the file's order; 70 for a target\n"
-        "whose run broke (crashed, or printed more than 16 MiB).\n");
+        "otherwise with the exit status of the first failed target in the file's order.\n");
 }
 
 QList<QCommandLineOption> BatchCommand::options() const
@@ -147,7 +142,7 @@ int BatchCommand::execute(CliSession& session, const QCommandLineParser& argumen
     for (const BatchTarget& target : *targets)
         batch << jobFor(target, commandLine);
     QList<int> statuses(targets->size(), 0);
-    RunBatchJobs(QCoreApplication::applicationFilePath(), batch, jobs, [&](const BatchOutcome& outcome) {
+    RunBatchJobs(batch, jobs, [&](const BatchOutcome& outcome) {
         statuses[outcome.job] = outcome.exitStatus;
         session.out << QString::fromUtf8(outcomeLine((*targets)[outcome.job], outcome)) << Qt::endl;
     });

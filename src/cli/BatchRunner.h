@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace norvane::cli {
 
@@ -13,7 +12,8 @@ namespace norvane::cli {
 struct BatchJob
 {
     QStringList arguments;
-    QProcessEnvironment environment;
+    /// The printer's password, when the target names its own.
+    std::optional<QString> password;
 };
 
 /// How a job ended.
@@ -21,18 +21,13 @@ struct BatchOutcome
 {
     qsizetype job = 0;
     int exitStatus = 0;
-    QByteArray out;
-    QByteArray err;
+    QString out;
+    QString err;
 };
 
-/// Exit status of a job whose tool crashed, could not start or printed more than a job may.
-inline constexpr int kExitJobBroke = 70;
-
-/// Runs jobs as child processes of `program`, at most `parallel` at once, in the order given; calls
-/// `finished` on the calling thread as each ends. Each child has its own link and state, and nothing it
-/// does can reach another's. Standard output and error are kept up to a bound each; a child that prints
-/// more is stopped.
-void RunBatchJobs(const QString& program, const QList<BatchJob>& jobs, int parallel,
-                  const std::function<void(const BatchOutcome&)>& finished);
+/// Runs the jobs on at most `parallel` threads of this process, taking them in the order given; calls
+/// `finished` on the calling thread as each ends. Each run has its own session, link and state: the core
+/// keeps none that two links share.
+void RunBatchJobs(const QList<BatchJob>& jobs, int parallel, const std::function<void(const BatchOutcome&)>& finished);
 
 } // namespace norvane::cli

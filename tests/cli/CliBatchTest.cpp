@@ -66,7 +66,7 @@ TEST(BatchTargetsTest, aLineThatIsNoPrinterOrCarriesAPasswordIsRefusedByItsNumbe
     EXPECT_EQ(refusal("# nothing\n\n"), "no targets");
 }
 
-/// Runs the norvane-cli executable, which starts one more of itself per target.
+/// Runs the norvane-cli executable, as a script would.
 class CliBatchTest : public ::testing::Test
 {
 protected:
