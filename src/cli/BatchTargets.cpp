@@ -31,8 +31,26 @@ QStringList withoutPasswordVariable(const QStringList& words)
     return kept;
 }
 
-/// The target's name from the last interface option, or an error.
-std::optional<BatchTarget> parseLine(const QString& line, QString& error)
+/// The printer a link reaches, however the line spells it: "10.0.0.5" and "10.0.0.5:9100" are one printer.
+QString printerOf(const LinkChoice& choice)
+{
+    switch (choice.kind) {
+    case InterfaceKind::Ethernet:
+        return QStringLiteral("net %1:%2")
+            .arg(choice.settings.ethernet.host.toLower())
+            .arg(choice.settings.ethernet.port);
+    case InterfaceKind::Com:
+        return QStringLiteral("com ") + choice.settings.serial.portName;
+    case InterfaceKind::Lpt:
+        return QStringLiteral("lpt ") + choice.settings.parallel.portName;
+    case InterfaceKind::Usb:
+        break;
+    }
+    return QStringLiteral("usb ") + choice.usbRoots.sysfs;
+}
+
+/// The target's name from the last interface option, or an error; `printer` says which printer it reaches.
+std::optional<BatchTarget> parseLine(const QString& line, QString& printer, QString& error)
 {
     if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
         error = QStringLiteral("a control character");
@@ -71,6 +89,7 @@ std::optional<BatchTarget> parseLine(const QString& line, QString& error)
     if (parser.isSet(kPasswordEnv))
         target.passwordVariable = parser.values(kPasswordEnv).constLast();
     target.fileName = TargetFileName(target.name);
+    printer = printerOf(choice);
     target.linkArguments = withoutPasswordVariable(words);
     return target;
 }
@@ -95,6 +114,7 @@ std::optional<QList<BatchTarget>> ParseBatchTargets(const QByteArray& text, QStr
 {
     QList<BatchTarget> targets;
     QHash<QString, int> lineOfFileName;
+    QHash<QString, int> lineOfPrinter;
     const QStringList lines = QString::fromUtf8(text).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
@@ -105,11 +125,18 @@ std::optional<QList<BatchTarget>> ParseBatchTargets(const QByteArray& text, QStr
         if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
             continue;
         QString problem;
-        const auto target = parseLine(trimmed, problem);
+        QString printer;
+        const auto target = parseLine(trimmed, printer, problem);
         if (!target) {
             error = QStringLiteral("line %1: %2").arg(lineNumber).arg(problem);
             return std::nullopt;
         }
+        // Two links to one printer at once would mix their exchanges.
+        if (const auto earlier = lineOfPrinter.constFind(printer); earlier != lineOfPrinter.constEnd()) {
+            error = QStringLiteral("line %1: the same printer as line %2").arg(lineNumber).arg(*earlier);
+            return std::nullopt;
+        }
+        lineOfPrinter.insert(printer, lineNumber);
         if (const auto earlier = lineOfFileName.constFind(target->fileName); earlier != lineOfFileName.constEnd()) {
             error = QStringLiteral("line %1: the same target as line %2 (both write files as %3)")
                         .arg(lineNumber)

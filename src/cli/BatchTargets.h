@@ -25,9 +25,9 @@ struct BatchTarget
 
 /// The targets of a targets file: one line of link options per printer, '#' comments and blank lines
 /// skipped. A line without an interface option, with anything but link options, with --password (a
-/// password never goes onto a command line) or with a control character is refused, and so are two
-/// targets with the same file name, whose output files would overwrite each other; the error names the
-/// line.
+/// password never goes onto a command line) or with a control character is refused, and so are two lines
+/// for one printer and two targets with the same file name, whose output files would overwrite each other;
+/// the error names the line.
 std::optional<QList<BatchTarget>> ParseBatchTargets(const QByteArray& text, QString& error);
 
 /// `name` reduced to the characters a file name can safely take.
