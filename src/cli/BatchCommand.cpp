@@ -85,8 +85,8 @@ QString BatchCommand::details() const
         "password in the environment variable VAR; a target without it takes NORVANE_PASSWORD as any\n"
         "command does. A password is never taken on a command line, so --password is refused.\n"
         "{target} in ARGS becomes the target in a form a file name can take (10.0.0.5:9100 becomes\n"
-        "10.0.0.5_9100, /dev/ttyUSB0 dev_ttyUSB0),\n"
-        "so read-config --dcf out-{target}.dcf writes one file per printer.\n"
+        "10.0.0.5_9100, /dev/ttyUSB0 dev_ttyUSB0), so read-config --dcf out-{target}.dcf writes one file\n"
+        "per printer. Two lines for one printer, or two whose {target} would be the same, are refused.\n"
         "As each target finishes, one JSON line: {\"target\": T, \"exit\": N, \"message\": ERRORS,\n"
         "\"stdout\": OUTPUT}; at the end a summary on standard error. Exits 0 when every target exited 0,\n"
         "otherwise with the exit status of the first failed target in the file's order.\n");
