@@ -1,3 +1,4 @@
+#include "BatchCommand.h"
 #include "CliCommand.h"
 #include "ClockCommand.h"
 #include "DcfCommand.h"
@@ -56,6 +57,7 @@ CliCommands AllCliCommands()
     add(std::make_unique<PasswordCommand>());
     add(std::make_unique<EmulationCommand>());
     add(std::make_unique<ClockCommand>());
+    add(std::make_unique<BatchCommand>());
     return commands;
 }
 

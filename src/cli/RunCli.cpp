@@ -24,9 +24,7 @@ CliCommand* findCommand(const CliCommands& commands, const QString& name)
     return nullptr;
 }
 
-} // namespace
-
-int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice* in)
+int runCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice* in, const BatchTargetRun* target)
 {
     const CliCommands commands = AllCliCommands();
     const QList<QCommandLineOption> linkOptions = LinkOptions();
@@ -87,17 +85,29 @@ int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice*
     session.in = in;
     session.kind = choice.kind;
     session.settings = choice.settings;
-    session.password = choice.password;
+    session.password = target && target->password ? target->password : choice.password;
     session.discoveryTargets = choice.discoveryTargets;
     session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));
     session.links->timeouts() = choice.timeouts();
     TerminalProgress terminal(stderr);
-    if (::isatty(STDERR_FILENO))
+    if (!target && ::isatty(STDERR_FILENO))
         session.progress.setView(&terminal);
     const int status = command->execute(session, commandParser);
     if (status == kExitUsage)
         err << CommandUsage(*command);
     return status;
+}
+
+} // namespace
+
+int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice* in)
+{
+    return runCli(std::move(arguments), out, err, in, nullptr);
+}
+
+int RunCli(QStringList arguments, QTextStream& out, QTextStream& err, const BatchTargetRun& target)
+{
+    return runCli(std::move(arguments), out, err, nullptr, &target);
 }
 
 } // namespace norvane::cli

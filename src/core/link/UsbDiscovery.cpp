@@ -28,7 +28,7 @@ QString vendorOf(const QString& classEntry)
 
 UsbDeviceList FillUsbDeviceList(const UsbDeviceRoots& roots)
 {
-    static const QRegularExpression printerNode(QStringLiteral("^lp(\\d+)$"));
+    const QRegularExpression printerNode(QStringLiteral("^lp(\\d+)$"));
     struct Node
     {
         int number;
