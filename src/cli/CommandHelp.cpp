@@ -23,8 +23,9 @@ QString ToolHelp(const CliCommands& commands)
         "Talks to one thermal label printer. The exit status is the operation's result code (0 success,\n"
         "1 Port Open Error, 2 Data Transmission Error, 3 Data Receiving Error, 4 File Open Error,\n"
         "5 Unknow Error, 6 Not Support), 64 for a usage error, 65 for an input file that cannot be read or\n"
-        "parsed, 73 for an output file that cannot be written, 77 when the printer's password is missing\n"
-        "or wrong. Texts from the printer are printed with control bytes and backslashes as \\xNN.\n"
+        "parsed, 73 for an output file that cannot be written, 75 when write-config --verify finds settings\n"
+        "the printer did not keep, 77 when the printer's password is missing or wrong. Texts from the\n"
+        "printer are printed with control bytes and backslashes as \\xNN.\n"
         "norvane-cli COMMAND --help shows a command's own usage and options; norvane-cli --version the\n"
         "tool's version.\n\n");
     text += QStringLiteral("LINK (before the command, or after it; default --usb):\n") + OptionsHelp(LinkOptions());

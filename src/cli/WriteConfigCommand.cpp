@@ -3,6 +3,7 @@
 #include "CliSession.h"
 #include "ConfigFiles.h"
 #include "PasswordGate.h"
+#include "ReadBackCheck.h"
 #include "protocol/CertificateFiles.h"
 #include "protocol/ConfigurationWrite.h"
 #include "protocol/WirelessRules.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kLastPage = 6;
 constexpr QLatin1StringView kPageOption("page");
+constexpr QLatin1StringView kVerifyOption("verify");
 constexpr std::array<QLatin1StringView, 3> kCertificateOptions{
     QLatin1StringView("ca-cert"), QLatin1StringView("client-cert"), QLatin1StringView("private-key")};
 
@@ -23,7 +25,11 @@ constexpr std::array<QLatin1StringView, 3> kCertificateOptions{
 QString WriteConfigCommand::details() const
 {
     return QStringLiteral(
-               "The certificate files go with page 4 (Wireless); each one given must be a readable file.\n\n") +
+               "The certificate files go with page 4 (Wireless); each one given must be a readable file.\n\n"
+               "With --verify the configuration is read again after writing, and each setting of the page that\n"
+               "the printer did not keep is printed as a line {\"field\": ..., \"sent\": ..., \"read\": ...}\n"
+               "(values as in the JSON file, keys and passwords as their length only); the exit status is then\n"
+               "75 when a setting was not kept.\n\n") +
            PrinterPasswordHelp();
 }
 
@@ -36,6 +42,7 @@ QList<QCommandLineOption> WriteConfigCommand::options() const
          QStringLiteral("PATH")},
         {kCertificateOptions[2], QStringLiteral("the private key file sent with page 4"), QStringLiteral("PATH")},
         PrinterPasswordFileOption(),
+        {kVerifyOption, QStringLiteral("read the configuration back and report the settings that did not stick")},
     };
 }
 
@@ -78,7 +85,10 @@ int WriteConfigCommand::execute(CliSession& session, const QCommandLineParser& a
     }
     if (const int status = PassPasswordGate(session, arguments); status != 0)
         return status;
-    return static_cast<int>(session.run<OperationCode::WriteConfigurationPage>(write, page));
+    const auto written = static_cast<int>(session.run<OperationCode::WriteConfigurationPage>(write, page));
+    if (written != 0 || !arguments.isSet(kVerifyOption))
+        return written;
+    return CheckWrittenPage(session, write.config, page);
 }
 
 } // namespace norvane::cli

@@ -12,7 +12,7 @@ public:
     QString usage() const override
     {
         return QStringLiteral("write-config --page N FILE [--ca-cert PATH] [--client-cert PATH] [--private-key PATH]\n"
-                              "                             [--printer-password-file FILE|-]");
+                              "                             [--printer-password-file FILE|-] [--verify]");
     }
     QString summary() const override
     {

@@ -16,6 +16,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <chrono>
 #include <cstdint>
 
@@ -32,6 +33,8 @@ struct PrinterState
     QByteArray serialNumber = "NV2031A0001";
     /// The answer to each "DIAGNOSTIC REPORT" key; a key not here is not answered at all.
     QMap<QByteArray, QByteArray> reports;
+    /// Report keys whose settings commands are accepted for but cannot change.
+    QSet<QByteArray> readOnlyReports;
 
     BluetoothState bluetooth;
     ClockState clock;

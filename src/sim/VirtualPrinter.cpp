@@ -14,6 +14,7 @@
 #include "PasswordCommands.h"
 #include "PrinterFunctionCommands.h"
 #include "PrinterProfile.h"
+#include "ReadOnlySettings.h"
 #include "SensorCommands.h"
 #include "StatusCommands.h"
 #include "WirelessSettingCommands.h"
@@ -113,8 +114,10 @@ QList<Output> VirtualPrinter::carryOut(const QList<Command>& commands, std::uniq
     for (const Command& command : commands) {
         m_state.commands.append(ReadableCommand(command));
         QList<Reply> replies;
+        const KeptReports kept = TakeReadOnlyReports(m_state);
         if (CommandFamily* family = m_router.familyFor(command))
             family->handle(command, m_state, replies);
+        RestoreReadOnlyReports(m_state, kept);
         // Taken after handling, with any remark the family added.
         accepted.append(m_state.commands.last());
         for (const Reply& reply : replies)

@@ -4,6 +4,7 @@
 #include "ExternalModuleCommands.h"
 #include "MemorySizes.h"
 #include "PrinterProfile.h"
+#include "ReadOnlySettings.h"
 #include "SensorCommands.h"
 #include "SimServer.h"
 #include "VirtualPrinter.h"
@@ -108,6 +109,10 @@ int main(int argc, char** argv)
          QStringLiteral("Reply delay for answer-late, and the time between two bytes of trickle-garbage (0 or "
                         "not given: 1000), in ms."),
          QStringLiteral("MS")},
+        {QStringLiteral("read-only-settings"),
+         QStringLiteral("Settings the printer accepts commands for but keeps unchanged, by their report keys joined\n"
+                        "by commas, for example SPEED,PAPERWIDTH (after --edition: the keys it reports)."),
+         QStringLiteral("NAME[,NAME...]")},
         {QStringLiteral("quiet"), QStringLiteral("Do not print the commands received.")},
     });
     parser.process(app);
@@ -193,6 +198,10 @@ int main(int argc, char** argv)
             state.network.name = parser.value(QStringLiteral("net-name")).toLatin1();
         if (parser.isSet(QStringLiteral("model")))
             state.network.model = parser.value(QStringLiteral("model")).toLatin1();
+        QString readOnlyError;
+        if (parser.isSet(QStringLiteral("read-only-settings")) &&
+            !SetReadOnlySettings(parser.value(QStringLiteral("read-only-settings")), state, readOnlyError))
+            fail(QStringLiteral("--read-only-settings: %1").arg(readOnlyError));
         if (parser.isSet(QStringLiteral("delay")))
             state.replyDelay = std::chrono::milliseconds(parseNumber(parser.value(QStringLiteral("delay")), "delay"));
     });

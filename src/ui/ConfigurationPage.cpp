@@ -20,6 +20,7 @@
 #include "config/DcfFile.h"
 #include "protocol/ConfigurationWrite.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -87,8 +88,12 @@ void ConfigurationPage::buildButtons(QBoxLayout& layout)
     QPushButton* buttonSave = newButton("ButtonSave", QStringLiteral("Save"));
     QPushButton* buttonLoad = newButton("ButtonLoad", QStringLiteral("Load"));
     auto* row = new QHBoxLayout;
-    for (QPushButton* button : {m_buttonRead, buttonClear, m_buttonConfigSet, buttonSave, buttonLoad})
-        row->addWidget(button);
+    // No row of the language table holds this caption; it stays English in every language.
+    m_checkBoxVerifyAfterSet = new QCheckBox(QStringLiteral("Verify after Set"));
+    m_checkBoxVerifyAfterSet->setObjectName(QStringLiteral("CheckBoxVerifyAfterSet"));
+    for (QWidget* control : std::initializer_list<QWidget*>{m_buttonRead, buttonClear, m_buttonConfigSet,
+                                                            m_checkBoxVerifyAfterSet, buttonSave, buttonLoad})
+        row->addWidget(control);
     row->addStretch();
     layout.addLayout(row);
 
@@ -129,6 +134,7 @@ PageUnits ConfigurationPage::pageUnits() const
 
 void ConfigurationPage::ShowConfig(const PrinterConfig& record)
 {
+    m_unkeptMarks.clear();
     m_printerInfo->showConfig(record);
     const PageUnits units = pageUnits();
     for (ConfigTab* tab : m_tabs)
@@ -197,8 +203,31 @@ void ConfigurationPage::ButtonConfigSetClick()
         m_runner.prompts().showMessage(MessageKind::Error, UnsendableTextMessage(*field));
         return;
     }
-    m_runner.RunOperation<OperationCode::WriteConfigurationPage>(write, page);
+    if (m_checkBoxVerifyAfterSet->isChecked())
+        reportUnkeptSettings(write, page);
+    else
+        m_runner.RunOperation<OperationCode::WriteConfigurationPage>(write, page);
     maskSecrets();
+}
+
+void ConfigurationPage::reportUnkeptSettings(ConfigPageWrite& write, int page)
+{
+    PrinterConfig readBack;
+    const ResultCode result = m_runner.RunOperations([&](CommandDispatcher& dispatcher, InterfaceKind kind) {
+        const ResultCode sent = dispatcher.dispatch<OperationCode::WriteConfigurationPage>(kind, write, page);
+        if (sent != ResultCode::Success)
+            return sent;
+        return dispatcher.dispatch<OperationCode::ReadConfiguration>(kind, readBack, 1);
+    });
+    m_unkeptMarks.clear();
+    if (result != ResultCode::Success)
+        return;
+    const QList<UnkeptSetting> unkept = SettingsNotKept(write.config, readBack, page);
+    if (unkept.isEmpty())
+        return;
+    const QString report = m_unkeptMarks.markAndReport(unkept, readBack, pageUnits().unit);
+    m_runner.prompts().showMessage(MessageKind::Information,
+                                   QStringLiteral("The printer did not keep these settings:\n") + report);
 }
 
 void ConfigurationPage::SaveConfigFile()

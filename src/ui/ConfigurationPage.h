@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigTab.h"
+#include "UnkeptSettingMarks.h"
 #include "config/PrinterConfig.h"
 #include "protocol/PrinterStatus.h"
 
@@ -8,9 +9,14 @@
 #include <array>
 
 class QBoxLayout;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+
+namespace norvane {
+struct ConfigPageWrite;
+}
 
 namespace norvane::ui {
 
@@ -56,6 +62,8 @@ private:
     void ButtonReadClick();
     void ButtonClearClick();
     void ButtonConfigSetClick();
+    /// Writes the page, reads the configuration back, marks and reports the settings that did not stick.
+    void reportUnkeptSettings(ConfigPageWrite& write, int page);
     void SaveConfigFile();
     void LoadConfigFile();
     void PageControl2Change();
@@ -69,6 +77,9 @@ private:
     PrinterInfoGroup* m_printerInfo = nullptr;
     QPushButton* m_buttonRead = nullptr;
     QPushButton* m_buttonConfigSet = nullptr;
+    /// Off: Set only writes. On: Set reads the configuration back and reports what did not stick.
+    QCheckBox* m_checkBoxVerifyAfterSet = nullptr;
+    UnkeptSettingMarks m_unkeptMarks{*this};
     QTabWidget* m_pageControl2 = nullptr;
     /// Every tab, in page order.
     QList<ConfigTab*> m_tabs;

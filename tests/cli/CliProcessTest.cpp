@@ -1,7 +1,11 @@
 #include "RefusingPort.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,4 +100,25 @@ TEST(CliProcessTest, theVirtualPrinterRefusesUnknownOptions)
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(sim.exitCode(), 64);
     EXPECT_TRUE(sim.readAllStandardError().contains("unknown fault explode"));
+}
+
+TEST(CliProcessTest, aSettingTheVirtualPrinterKeepsIsReportedByTheVerification)
+{
+    SimProcess sim({"--read-only-settings", "DENSITY"});
+    ASSERT_GT(sim.port, 0);
+    const QStringList link{"--net", QStringLiteral("127.0.0.1:%1").arg(sim.port)};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printer.json"));
+    ASSERT_EQ(runCli(link + QStringList{"read-config", "--json", path}).exitCode, 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    json["density"] = QJsonObject{{"valid", true}, {"value", 15}};
+    file.resize(0);
+    file.write(QJsonDocument(json).toJson());
+    file.close();
+
+    const CliRun verified = runCli(link + QStringList{"write-config", "--page", "0", path, "--verify"});
+    EXPECT_EQ(verified.exitCode, 75) << verified.err.constData();
+    EXPECT_EQ(verified.out, "{\"field\": \"density\", \"sent\": 15, \"read\": 8}\n");
 }

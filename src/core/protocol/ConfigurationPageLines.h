@@ -20,4 +20,7 @@ QList<QByteArray> WirelessPageLines(PrinterConfig& config, const LoadedCertifica
 QList<QByteArray> BluetoothPageLines(const PrinterConfig& config);
 QList<QByteArray> FtpUpdatePageLines(const PrinterConfig& config);
 
+/// The "D" print speed letter a speed goes out as; speeds outside the letters go out as "G".
+char DSpeedLetter(double speed);
+
 } // namespace norvane

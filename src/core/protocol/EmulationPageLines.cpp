@@ -47,18 +47,6 @@ std::int32_t hundredthsOfInch(std::int32_t dots, float dpi)
                                                         std::numeric_limits<std::int32_t>::max()));
 }
 
-/// "A" is 1.0 ips in half steps up to 11.5, "W" is 12; "X" to "Z" 13 to 15; "a" to "e" 16 to 20.
-char dSpeedLetter(double speed)
-{
-    if (speed >= 0.75 && speed < 12.5)
-        return static_cast<char>('A' + static_cast<int>((speed - 0.75) * 2));
-    if (speed >= 12.5 && speed < 15.5)
-        return static_cast<char>('X' + static_cast<int>(speed - 12.5));
-    if (speed >= 15.5 && speed < 20.5)
-        return static_cast<char>('a' + static_cast<int>(speed - 15.5));
-    return 'G';
-}
-
 /// The letter for a value from 1 up, or nothing outside the letters.
 std::optional<char> letterFor(std::int32_t value, QByteArrayView letters)
 {
@@ -68,6 +56,18 @@ std::optional<char> letterFor(std::int32_t value, QByteArrayView letters)
 }
 
 } // namespace
+
+/// "A" is 1.0 ips in half steps up to 11.5, "W" is 12; "X" to "Z" 13 to 15; "a" to "e" 16 to 20.
+char DSpeedLetter(double speed)
+{
+    if (speed >= 0.75 && speed < 12.5)
+        return static_cast<char>('A' + static_cast<int>((speed - 0.75) * 2));
+    if (speed >= 12.5 && speed < 15.5)
+        return static_cast<char>('X' + static_cast<int>(speed - 12.5));
+    if (speed >= 15.5 && speed < 20.5)
+        return static_cast<char>('a' + static_cast<int>(speed - 15.5));
+    return 'G';
+}
 
 QList<QByteArray> ZEmulationPageLines(const PrinterConfig& c)
 {
@@ -109,7 +109,7 @@ QList<QByteArray> DEmulationPageLines(const PrinterConfig& c)
     if (c.dHeat.isSet())
         lines << inAllControlCodeSets("KZH" + ZeroPadded(c.dHeat.value, 2));
     if (c.dPrintSpeed.isSet())
-        lines << inAllControlCodeSets(QByteArray("KZP") + dSpeedLetter(c.dPrintSpeed.value));
+        lines << inAllControlCodeSets(QByteArray("KZP") + DSpeedLetter(c.dPrintSpeed.value));
 
     const auto hundredths = [&](const char* name, const PrinterConfig::Int& item) {
         return name + ZeroPadded(hundredthsOfInch(item.value, c.dpi), 4) + ';';
