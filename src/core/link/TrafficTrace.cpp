@@ -35,9 +35,7 @@ QByteArrayView eventName(TraceEvent event)
     return "?";
 }
 
-} // namespace
-
-QByteArrayView TraceKindName(InterfaceKind kind)
+QByteArrayView kindName(InterfaceKind kind)
 {
     switch (kind) {
     case InterfaceKind::Usb:
@@ -51,6 +49,8 @@ QByteArrayView TraceKindName(InterfaceKind kind)
     }
     return "?";
 }
+
+} // namespace
 
 TrafficTrace::TrafficTrace(std::unique_ptr<QIODevice> device, FailureReport report, qint64 limit)
     : m_device(std::move(device)), m_report(std::move(report)), m_limit(limit)
@@ -110,7 +110,7 @@ void TrafficTrace::writeHeader(const TraceSource& source, TraceEvent event)
 {
     QByteArray header = QByteArray::number(static_cast<qint64>(source.sinceOpen.count())).rightJustified(10, ' ');
     header += ' ';
-    header += TraceKindName(source.kind);
+    header += kindName(source.kind);
     header += ' ';
     header += source.operation.isEmpty() ? QByteArrayView("-") : source.operation;
     header += ' ';

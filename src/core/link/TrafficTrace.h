@@ -84,7 +84,4 @@ private:
     bool m_stopped = false;
 };
 
-/// The name a trace gives a kind: USB, COM, LPT, ETHERNET.
-QByteArrayView TraceKindName(InterfaceKind kind);
-
 } // namespace norvane
