@@ -83,6 +83,11 @@ QList<QCommandLineOption> LinkOptions()
          QStringLiteral("send network discovery requests to HOST:PORT (an IPv4 address) instead of\n"
                         "broadcasting them: a printer on another subnet, or a virtual one"),
          QStringLiteral("HOST:PORT")},
+        {QStringLiteral("trace"),
+         QStringLiteral("write every byte sent to and received from the printer to FILE, one\n"
+                        "line per write or reply; passwords, keys and certificates show only\n"
+                        "as their length"),
+         QStringLiteral("FILE")},
     };
 }
 
@@ -142,6 +147,8 @@ QString ApplyLinkOptions(const QCommandLineParser& parser, LinkChoice& choice)
             choice.usbRoots = UsbDeviceRoots::under(value);
         } else if (option == QStringLiteral("password")) {
             choice.password = value;
+        } else if (option == QStringLiteral("trace")) {
+            choice.traceFile = value;
         } else if (option == QStringLiteral("discovery-target")) {
             if (const auto targets = DiscoveryTargetsFor(value))
                 choice.discoveryTargets = *targets;

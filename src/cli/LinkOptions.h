@@ -25,6 +25,8 @@ struct LinkChoice
     std::optional<QString> password;
     /// Where discovery requests go: the broadcast and multicast addresses unless --discovery-target is given.
     DiscoveryTargets discoveryTargets;
+    /// Where --trace writes the link's traffic; empty for no trace.
+    QString traceFile;
 
     /// The time-outs with --read-timeout applied to every kind.
     LinkTimeouts timeouts() const;

@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "LinkOptions.h"
 #include "TerminalProgress.h"
+#include "TraceOption.h"
 #include "link/SystemTransportOpener.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,8 @@ int runCli(QStringList arguments, QTextStream& out, QTextStream& err, QIODevice*
     session.discoveryTargets = choice.discoveryTargets;
     session.connect(std::make_unique<SystemTransportOpener>(choice.usbRoots));
     session.links->timeouts() = choice.timeouts();
+    if (command->needsPrinter() && !choice.traceFile.isEmpty() && !StartTrace(session, choice.traceFile))
+        return kExitCannotWrite;
     TerminalProgress terminal(stderr);
     if (!target && ::isatty(STDERR_FILENO))
         session.progress.setView(&terminal);

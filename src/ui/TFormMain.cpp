@@ -20,6 +20,7 @@
 #include "TFormRs232Setup.h"
 #include "TFormSensorCalibrate.h"
 #include "TestPagePrint.h"
+#include "TrafficTraceButton.h"
 #include "UserPrompts.h"
 #include "WindowPlacement.h"
 #include "config/LengthUnits.h"
@@ -230,6 +231,7 @@ void TFormMain::buildStatusBar()
     m_serialPanel = addPanel(*statusBar1, "Panel1", 220);
     addPanel(*statusBar1, "Panel2", 0, 1);
     m_clockPanel = addPanel(*statusBar1, "Panel3", 170);
+    statusBar1->addPermanentWidget(new TrafficTraceButton(m_links, m_prompts));
     setStatusBar(statusBar1);
 
     m_timer1 = Named<QTimer>("Timer1", this);

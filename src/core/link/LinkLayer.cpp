@@ -27,8 +27,10 @@ std::unique_ptr<PrinterLink> LinkLayer::OpenLink(InterfaceKind kind)
     ReceiveRing* ring = ringOf(kind);
     if (ring)
         ring->clear();
-    return std::make_unique<PrinterLink>(kind, std::move(transport), ring, m_progress, readTimeoutOf(kind),
-                                         m_timeouts.showWaitingAfter);
+    auto link = std::make_unique<PrinterLink>(kind, std::move(transport), ring, m_progress, readTimeoutOf(kind),
+                                              m_timeouts.showWaitingAfter);
+    link->traceTo(m_trace, m_operation);
+    return link;
 }
 
 ReceiveRing* LinkLayer::ringOf(InterfaceKind kind)

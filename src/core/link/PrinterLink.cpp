@@ -1,5 +1,6 @@
 #include "link/PrinterLink.h"
 
+#include "link/LinkTracer.h"
 #include "link/Progress.h"
 #include "link/ReceiveRing.h"
 #include "link/WaitPacing.h"
@@ -48,11 +49,35 @@ PrinterLink::~PrinterLink()
     CloseLink();
 }
 
-bool PrinterLink::WriteLink(QByteArrayView data)
+void PrinterLink::traceTo(std::shared_ptr<TrafficTrace> trace, QByteArray operation)
+{
+    if (trace && m_transport)
+        m_tracer = std::make_unique<LinkTracer>(std::move(trace), m_kind, std::move(operation), m_transport->now());
+}
+
+void PrinterLink::setReceivingSecret(bool secret)
+{
+    // Bytes already gathered were received before the secret reply was asked for.
+    if (m_tracer && secret != m_receivingSecret)
+        m_tracer->endBurst();
+    m_receivingSecret = secret;
+}
+
+bool PrinterLink::WriteLink(QByteArrayView data, std::span<const SecretSpan> secrets)
 {
     m_progress.StepProgress(ProgressMode::StepPerWrite, 0);
     if (!m_transport)
         return false;
+    if (m_tracer)
+        m_tracer->sent(m_transport->now(), data, secrets);
+    const bool written = writeAll(data);
+    if (!written && m_tracer && m_transport)
+        m_tracer->event(m_transport->now(), TraceEvent::SendFailed);
+    return written;
+}
+
+bool PrinterLink::writeAll(QByteArrayView data)
+{
     switch (m_kind) {
     case InterfaceKind::Usb:
     case InterfaceKind::Com:
@@ -124,16 +149,31 @@ bool PrinterLink::fetch(std::chrono::milliseconds timeout)
             m_transport->fetch(buffer.data(), fetchSize(m_kind), std::clamp(left, left.zero(), WaitPacing::kSlice));
         if (fetched.count > 0) {
             m_ring->append(buffer.data(), fetched.count);
+            if (m_tracer)
+                m_tracer->received(m_transport->now(),
+                                   QByteArrayView(buffer.data(), static_cast<qsizetype>(fetched.count)),
+                                   m_receivingSecret);
             return true;
         }
+        if (m_tracer)
+            m_tracer->endBurst();
         const auto now = m_transport->now();
-        if (fetched.ended || now >= deadline)
+        if (fetched.ended || now >= deadline) {
+            traceWaitEnd(fetched.ended ? TraceEvent::Ended : TraceEvent::TimedOut);
             return false;
+        }
         if (!pacing.between(now - start)) {
             m_cancelled = true;
+            traceWaitEnd(TraceEvent::Stopped);
             return false;
         }
     }
+}
+
+void PrinterLink::traceWaitEnd(TraceEvent why)
+{
+    if (m_tracer)
+        m_tracer->event(m_transport->now(), why);
 }
 
 void PrinterLink::passEvents()
@@ -162,6 +202,9 @@ void PrinterLink::DiscardInput()
 
 void PrinterLink::CloseLink()
 {
+    if (m_tracer && m_transport)
+        m_tracer->event(m_transport->now(), TraceEvent::Close);
+    m_tracer.reset();
     m_transport.reset();
     m_progress.HideWaiting();
 }

@@ -7,6 +7,7 @@
 #include "protocol/DumpOperations.h"
 #include "protocol/EthernetOperations.h"
 #include "protocol/FileOperations.h"
+#include "protocol/OperationName.h"
 #include "protocol/PrinterClock.h"
 #include "protocol/PrinterOperations.h"
 #include "protocol/SensorOperations.h"
@@ -85,6 +86,7 @@ ResultCode CommandDispatcher::dispatchNumber(std::uint32_t op, InterfaceKind kin
         if (withProgress)
             progress.HideProgress();
     });
+    const LinkLayer::OperationName naming(m_links, OperationCodeName(op));
     try {
         return found->second.call(OperationContext{m_links, kind, extra}, record);
     } catch (const UnsendableValue&) {

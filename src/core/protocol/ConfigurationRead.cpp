@@ -59,6 +59,12 @@ void unset(std::initializer_list<std::uint8_t*> flags)
         *flag = 0;
 }
 
+/// The reports that answer with a key or a password, which a trace must not show.
+bool isSecretReport(QByteArrayView key)
+{
+    return key == "WIFIWPA" || key == "WIFIWEP" || key == "WIFIPASSWD" || key == "UPDFTPPWD" || key == "BTPINCODE";
+}
+
 /// The query sequence. After the first failure no further query is sent and the read returns its code.
 class ConfigurationReader
 {
@@ -95,8 +101,11 @@ private:
     /// One exchange into the scratch reply; false once anything has failed.
     bool ask(QByteArrayView key, qsizetype capacity = kSingleValueCapacity)
     {
-        if (succeeded())
+        if (succeeded()) {
+            m_link.setReceivingSecret(isSecretReport(key));
             m_result = Exchange(m_link, query(key), m_reply, capacity);
+            m_link.setReceivingSecret(false);
+        }
         return succeeded();
     }
 

@@ -10,17 +10,22 @@ namespace norvane {
 
 namespace {
 
-QList<QByteArray> pageLines(PrinterConfig& config, std::int32_t page, const LoadedCertificates& certificates)
+QList<CommandText> withoutSecrets(const QList<QByteArray>& lines)
+{
+    return {lines.begin(), lines.end()};
+}
+
+QList<CommandText> pageLines(PrinterConfig& config, std::int32_t page, const LoadedCertificates& certificates)
 {
     switch (static_cast<ConfigPage>(page)) {
     case ConfigPage::Common:
-        return CommonPageLines(config);
+        return withoutSecrets(CommonPageLines(config));
     case ConfigPage::ZEmulation:
-        return ZEmulationPageLines(config);
+        return withoutSecrets(ZEmulationPageLines(config));
     case ConfigPage::DEmulation:
-        return DEmulationPageLines(config);
+        return withoutSecrets(DEmulationPageLines(config));
     case ConfigPage::SerialPort:
-        return SerialPortPageLines(config);
+        return withoutSecrets(SerialPortPageLines(config));
     case ConfigPage::Wireless:
         return WirelessPageLines(config, certificates);
     case ConfigPage::Bluetooth:
@@ -51,12 +56,12 @@ ResultCode WriteConfigurationPage(const OperationContext& context, ConfigPageWri
     if (static_cast<ConfigPage>(context.extra) == ConfigPage::Wireless && write.config.wifiPresent &&
         !LoadCertificates(write.certificates, certificates, error))
         return ResultCode::FileOpenError;
-    const QList<QByteArray> lines = pageLines(write.config, context.extra, certificates);
+    const QList<CommandText> lines = pageLines(write.config, context.extra, certificates);
     auto link = context.links.OpenLink(context.kind);
     if (!link)
         return ResultCode::PortOpenError;
-    for (const QByteArray& line : lines) {
-        if (SendCommand(*link, line) != ResultCode::Success)
+    for (const CommandText& line : lines) {
+        if (SendCommand(*link, line.bytes(), line.secrets()) != ResultCode::Success)
             return ResultCode::DataTransmissionError;
     }
     return ResultCode::Success;

@@ -20,32 +20,36 @@ QList<QByteArray> SerialPortPageLines(const PrinterConfig& c)
             dataBits->toByteArray() + ',' + stopBits->toByteArray() + "\r\n"};
 }
 
-QList<QByteArray> BluetoothPageLines(const PrinterConfig& c)
+QList<CommandText> BluetoothPageLines(const PrinterConfig& c)
 {
-    QList<QByteArray> lines;
+    QList<CommandText> lines;
     if (!c.btPresent)
         return lines;
     if (c.btPinCode.isSet())
-        lines << "BT PINCODE " + Quoted(c.btPinCode.text(), "btPinCode") + "\r\n";
+        lines << "BT PINCODE " + SecretQuoted(c.btPinCode.text(), "btPinCode") + "\r\n";
     if (c.btName.isSet())
         lines << "BT NAME " + Quoted(c.btName.text(), "btName") + "\r\n";
     return lines;
 }
 
-QList<QByteArray> FtpUpdatePageLines(const PrinterConfig& c)
+QList<CommandText> FtpUpdatePageLines(const PrinterConfig& c)
 {
-    QList<QByteArray> lines;
+    QList<CommandText> lines;
     if (c.ftpEnable.isSet())
         lines << "FTPUPD ENABLE " + Quoted(QByteArray::number(c.ftpEnable.value), "ftpEnable") + "\r\n";
     const auto text = [&](const char* command, const auto& item, const char* field) {
         if (item.isSet())
             lines << command + Quoted(item.text(), field) + "\r\n";
     };
+    const auto secretText = [&](const char* command, const auto& item, const char* field) {
+        if (item.isSet())
+            lines << command + SecretQuoted(item.text(), field) + "\r\n";
+    };
     text("FTPUPD SRVIP ", c.ftpServer, "ftpServer");
     text("FTPUPD PATH ", c.ftpPath, "ftpPath");
     text("FTPUPD DESCFILE ", c.ftpDescriptionFile, "ftpDescriptionFile");
     text("FTPUPD ID ", c.ftpUser, "ftpUser");
-    text("FTPUPD PSWD ", c.ftpPassword, "ftpPassword");
+    secretText("FTPUPD PSWD ", c.ftpPassword, "ftpPassword");
     return lines;
 }
 

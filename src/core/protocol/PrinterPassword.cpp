@@ -1,6 +1,8 @@
 #include "protocol/PrinterPassword.h"
 
+#include "link/PrinterLink.h"
 #include "protocol/CommandFormat.h"
+#include "protocol/CommandText.h"
 #include "protocol/ReplyFraming.h"
 
 namespace norvane {
@@ -20,13 +22,15 @@ ResultCode ReadPassword(PrinterLink& link, QByteArray& password)
         return result;
     if (ReplyNumber(edition) < kFirstEditionWithPassword)
         return ResultCode::Success;
+    const SecretReception secretReply(link);
     return Exchange(link, "DIAGNOSTIC REPORT PASSWORD\r\n", password);
 }
 
 ResultCode SendPassword(PrinterLink& link, const QByteArray& password)
 {
     QByteArray reply;
-    return Exchange(link, "DIAGNOSTIC PASSWORD " + Quoted(password, "password") + "\r\n", reply);
+    const CommandText command = "DIAGNOSTIC PASSWORD " + SecretQuoted(password, "password") + "\r\n";
+    return Exchange(link, command.bytes(), reply, kSingleValueCapacity, command.secrets());
 }
 
 QString NewPasswordProblem(const QByteArray& password)

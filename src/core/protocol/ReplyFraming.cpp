@@ -124,14 +124,15 @@ bool ReadLineReply(PrinterLink& link, QByteArray& line)
     return true;
 }
 
-ResultCode SendCommand(PrinterLink& link, QByteArrayView text)
+ResultCode SendCommand(PrinterLink& link, QByteArrayView text, std::span<const SecretSpan> secrets)
 {
-    return link.WriteLink(text) ? ResultCode::Success : ResultCode::DataTransmissionError;
+    return link.WriteLink(text, secrets) ? ResultCode::Success : ResultCode::DataTransmissionError;
 }
 
-ResultCode Exchange(PrinterLink& link, QByteArrayView command, QByteArray& reply, qsizetype capacity)
+ResultCode Exchange(PrinterLink& link, QByteArrayView command, QByteArray& reply, qsizetype capacity,
+                    std::span<const SecretSpan> secrets)
 {
-    if (!link.WriteLink(command))
+    if (!link.WriteLink(command, secrets))
         return ResultCode::DataTransmissionError;
     return ReadFramedReply(link, reply, capacity) ? ResultCode::Success : ResultCode::DataReceivingError;
 }

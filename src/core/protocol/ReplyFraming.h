@@ -1,11 +1,13 @@
 #pragma once
 
 #include "link/InterfaceKind.h"
+#include "link/TraceText.h"
 #include "protocol/ResultCode.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
+#include <span>
 
 namespace norvane {
 
@@ -34,11 +36,12 @@ bool ReadFramedReply(PrinterLink& link, QByteArray& reply, qsizetype capacity);
 /// far as it came; more than 1024 bytes fail.
 bool ReadLineReply(PrinterLink& link, QByteArray& line);
 
-ResultCode SendCommand(PrinterLink& link, QByteArrayView text);
+/// A trace shows the `secrets` of `text` only as markers.
+ResultCode SendCommand(PrinterLink& link, QByteArrayView text, std::span<const SecretSpan> secrets = {});
 
 /// Sends a command and reads its framed reply: 0, 2 (not written) or 3 (no usable reply).
 ResultCode Exchange(PrinterLink& link, QByteArrayView command, QByteArray& reply,
-                    qsizetype capacity = kSingleValueCapacity);
+                    qsizetype capacity = kSingleValueCapacity, std::span<const SecretSpan> secrets = {});
 
 /// Sends a command and collects framed replies up to an empty one, each followed by CR LF.
 ResultCode ExchangeList(PrinterLink& link, QByteArrayView command, QByteArray& items, qsizetype capacity);

@@ -13,15 +13,15 @@ constexpr auto kWpaPersonal = static_cast<std::int32_t>(WifiSecurity::WpaPersona
 constexpr auto kWpaEnterprise = static_cast<std::int32_t>(WifiSecurity::WpaEnterprise);
 
 /// The line "DLCERT n,"name",size," followed by the file's bytes and CR LF.
-QByteArray certificateLine(char number, const QByteArray& name, const QByteArray& contents, const char* field)
+CommandText certificateLine(char number, const QByteArray& name, const QByteArray& contents, const char* field)
 {
     return QByteArray("DLCERT ") + number + ',' + Quoted(name, field) + ',' + QByteArray::number(contents.size()) +
-           ',' + contents + "\r\n";
+           ',' + CommandText::secret(contents) + "\r\n";
 }
 
 } // namespace
 
-QList<QByteArray> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& certificates)
+QList<CommandText> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& certificates)
 {
     if (!c.wifiPresent)
         return {};
@@ -35,7 +35,7 @@ QList<QByteArray> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& 
     const bool securitySet = c.wifiSecurity.isSet();
     const std::int32_t security = c.wifiSecurity.value;
 
-    QList<QByteArray> lines;
+    QList<CommandText> lines;
     lines << "WLAN SSID " + textOrEmpty(c.wifiSsid, "wifiSsid") + "\r\n";
     if (securitySet) {
         if (IsWepSecurity(security))
@@ -48,17 +48,17 @@ QList<QByteArray> WirelessPageLines(PrinterConfig& c, const LoadedCertificates& 
             lines << "WLAN SECURI NONE\r\n";
     }
     if (securitySet && security == kWpaPersonal)
-        lines << "WLAN WPA " + Quoted(c.wifiKey.text(), "wifiKey") + "\r\n";
+        lines << "WLAN WPA " + SecretQuoted(c.wifiKey.text(), "wifiKey") + "\r\n";
     else
         lines << "WLAN WPA \"\"\r\n";
     if (c.wifiKey.isSet() && securitySet && IsWepSecurity(security))
-        lines << "WLAN WEP" + number(security) + ' ' + Quoted(c.wifiKey.text(), "wifiKey") + "\r\n";
+        lines << "WLAN WEP" + number(security) + ' ' + SecretQuoted(c.wifiKey.text(), "wifiKey") + "\r\n";
     else
         lines << "WLAN WEP1 \"\"\r\n";
     if (securitySet && security == kWpaEnterprise) {
         lines << "WLAN EAP " + number(EapTypeNumber(c.wifiEap.value)) + ',' + number(EapInnerMethod(c.wifiEap.value)) +
                      ',' + Quoted(c.wifiUsername.text(), "wifiUsername") + ',' +
-                     Quoted(c.wifiPassword.text(), "wifiPassword") + "\r\n";
+                     SecretQuoted(c.wifiPassword.text(), "wifiPassword") + "\r\n";
     } else {
         lines << "WLAN EAP 0,0,\"\",\"\"\r\n";
     }
